@@ -1,0 +1,7 @@
+#include <iostream>
+
+int main()
+{
+    std::cerr << "kalvanor: not yet\n";
+    return 1;
+}
