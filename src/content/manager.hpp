@@ -27,11 +27,7 @@ public:
 
 private:
     // Built in this order from the root; the destructor deletes them in reverse.
-    std::unique_ptr<image_loader> image_;
-    std::unique_ptr<mesh_loader> mesh_;
     std::unique_ptr<text_loader> text_;
-    std::unique_ptr<texture_loader> texture_;
-    std::unique_ptr<heightmap_loader> heightmap_;
 };
 
 } // namespace content
