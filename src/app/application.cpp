@@ -1,0 +1,73 @@
+#include "app/application.hpp"
+
+#include <stdexcept>
+
+#include <GLFW/glfw3.h>
+
+#include "app/game.hpp"
+
+namespace kalvanor {
+
+namespace {
+// GLFW is initialised once per process and never terminated: the window is the only user.
+bool glfw_initialized = false;
+} // namespace
+
+application::application(window_settings settings)
+    : settings_(std::move(settings))
+{
+    if (!glfw_initialized) {
+        if (glfwInit() != GLFW_TRUE) {
+            throw std::runtime_error("Failed initializing GLFW.");
+        }
+        glfw_initialized = true;
+    }
+
+    GLFWmonitor* monitor = nullptr;
+    int width = settings_.width;
+    int height = settings_.height;
+    if (settings_.fullscreen) {
+        monitor = glfwGetPrimaryMonitor();
+        const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+        if (mode == nullptr) {
+            throw std::runtime_error("Failed creating a window.");
+        }
+        width = mode->width;
+        height = mode->height;
+    }
+
+    glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
+    glfwWindowHint(GLFW_REFRESH_RATE, settings_.refresh_rate);
+    // GLFW itself rejects sizes of 0 or less, so a bad configured size ends up here too.
+    window_ = glfwCreateWindow(width, height, settings_.title.c_str(), monitor, nullptr);
+    if (window_ == nullptr) {
+        throw std::runtime_error("Failed creating a window.");
+    }
+    glfwMakeContextCurrent(window_);
+}
+
+application::~application() { glfwDestroyWindow(window_); }
+
+void application::run(game& game)
+{
+    double previous = glfwGetTime();
+    while (!glfwWindowShouldClose(window_)) {
+        glfwPollEvents();
+        const double now = glfwGetTime();
+        const double dt = now - previous;
+        previous = now;
+        const bool keep = game.update(dt);
+        glfwSwapBuffers(window_);
+        if (!keep) {
+            return;
+        }
+    }
+}
+
+void application::set_title(const std::string& title)
+{
+    settings_.title = title;
+    glfwSetWindowTitle(window_, settings_.title.c_str());
+}
+
+} // namespace kalvanor

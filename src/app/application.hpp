@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "app/window_settings.hpp"
+
+struct GLFWwindow;
+
+namespace kalvanor {
+
+class game;
+
+// The one window with its OpenGL context, and the frame loop that drives the game.
+class application {
+public:
+    // Opens the window and makes its context current. Throws std::runtime_error
+    // "Failed initializing GLFW." or "Failed creating a window.".
+    explicit application(window_settings settings);
+    ~application();
+    application(const application&) = delete;
+    application& operator=(const application&) = delete;
+
+    // Polls, measures dt, updates and swaps until the window is asked to close or the game's
+    // update returns false (the buffers are swapped once more after that).
+    void run(game& game);
+
+    void set_title(const std::string& title);
+
+    GLFWwindow* window() const { return window_; }
+
+private:
+    GLFWwindow* window_ = nullptr; // owned
+    window_settings settings_;
+};
+
+} // namespace kalvanor

@@ -1,0 +1,51 @@
+#include "app/game.hpp"
+
+#include "app/application.hpp"
+#include "app/config.hpp"
+#include "app/keyboard.hpp"
+#include "app/mouse.hpp"
+#include "content/manager.hpp"
+
+namespace kalvanor {
+
+game::game()
+{
+    configuration_ = std::make_unique<config>("config.txt");
+
+    window_settings settings;
+    settings.fullscreen = configuration_->get_bool("fullscreen");
+    settings.width = configuration_->get_int("width");
+    settings.height = configuration_->get_int("height");
+    settings.refresh_rate = configuration_->get_int("refresh_rate");
+    settings.title = "Kalvanor";
+    application_ = std::make_unique<application>(settings);
+
+    mouse_ = std::make_unique<mouse>(application_->window());
+    mouse_->set_cursor_visible(configuration_->get_bool("cursor"));
+    keyboard_ = std::make_unique<keyboard>(application_->window());
+    content_ = std::make_unique<content::manager>("assets/");
+    debug_status_ = std::make_unique<debug_status>();
+}
+
+game::~game()
+{
+    // Reverse order of construction: the window must outlive everything that uses its context.
+    debug_status_.reset();
+    content_.reset();
+    keyboard_.reset();
+    mouse_.reset();
+    application_.reset();
+    configuration_.reset();
+}
+
+bool game::update(double dt)
+{
+    if (keyboard_->is_pressed(key::escape)) {
+        return false;
+    }
+    debug_status_->update(*keyboard_, dt);
+    application_->set_title(debug_status_->title());
+    return true;
+}
+
+} // namespace kalvanor

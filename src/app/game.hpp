@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+#include "app/debug_status.hpp"
+
+namespace content {
+class manager;
+}
+
+namespace kalvanor {
+
+class application;
+class config;
+class keyboard;
+class mouse;
+
+// Owns every long-lived part of the program, builds them in a fixed order and runs one frame
+// per update. Members are destroyed in reverse order, so GL users go before the window.
+class game {
+public:
+    game();
+    ~game();
+    game(const game&) = delete;
+    game& operator=(const game&) = delete;
+
+    // One frame; dt in seconds since the previous one. False when the player asked to quit.
+    virtual bool update(double dt);
+
+    application& app() { return *application_; }
+
+private:
+    std::unique_ptr<config> configuration_;
+    std::unique_ptr<application> application_;
+    std::unique_ptr<mouse> mouse_;
+    std::unique_ptr<keyboard> keyboard_;
+    std::unique_ptr<content::manager> content_;
+    // Stands in for the renderer's debug status until the renderer exists.
+    std::unique_ptr<debug_status> debug_status_;
+};
+
+} // namespace kalvanor
