@@ -1,0 +1,76 @@
+#include "draw/geometry.hpp"
+
+namespace draw {
+
+namespace {
+
+template <typename T>
+void upload(GLenum target, GLuint buffer, const std::vector<T>& elements)
+{
+    glBindBuffer(target, buffer);
+    glBufferData(target, static_cast<GLsizeiptr>(elements.size() * sizeof(T)), elements.data(), GL_STATIC_DRAW);
+}
+
+} // namespace
+
+sphere bounding_sphere_of(const std::vector<vec3>& positions)
+{
+    vec3 low(0.0f);
+    vec3 high(0.0f);
+    for (const vec3& p : positions) {
+        low = glm::min(low, p);
+        high = glm::max(high, p);
+    }
+    sphere result;
+    result.center = (low + high) * 0.5f;
+    result.radius = glm::length(high - result.center);
+    return result;
+}
+
+std::uint32_t triangles_in(std::uint32_t index_count, bool triangle_strip)
+{
+    if (triangle_strip) {
+        return index_count < 2 ? 0 : index_count - 2;
+    }
+    return index_count / 3;
+}
+
+geometry::geometry(const std::vector<kalvanor::mesh_vertex>& vertices, const std::vector<std::uint32_t>& indices,
+                   bool triangle_strip)
+    : index_count_(static_cast<std::uint32_t>(indices.size())), triangle_strip_(triangle_strip)
+{
+    std::vector<vec3> positions;
+    std::vector<vec2> texcoords;
+    std::vector<vec3> normals;
+    positions.reserve(vertices.size());
+    texcoords.reserve(vertices.size());
+    normals.reserve(vertices.size());
+    for (const kalvanor::mesh_vertex& v : vertices) {
+        positions.push_back(v.position);
+        texcoords.push_back(v.texcoord);
+        normals.push_back(v.normal);
+    }
+    // glm's vectors are plain packed floats, so each array uploads as it stands.
+    static_assert(sizeof(vec3) == 3 * sizeof(float) && sizeof(vec2) == 2 * sizeof(float), "packed vectors");
+
+    glGenBuffers(1, &index_buffer_);
+    glGenBuffers(1, &position_buffer_);
+    glGenBuffers(1, &texcoord_buffer_);
+    glGenBuffers(1, &normal_buffer_);
+    upload(GL_ELEMENT_ARRAY_BUFFER, index_buffer_, indices);
+    upload(GL_ARRAY_BUFFER, position_buffer_, positions);
+    upload(GL_ARRAY_BUFFER, texcoord_buffer_, texcoords);
+    upload(GL_ARRAY_BUFFER, normal_buffer_, normals);
+
+    bounding_sphere_ = bounding_sphere_of(positions);
+}
+
+geometry::~geometry()
+{
+    glDeleteBuffers(1, &index_buffer_);
+    glDeleteBuffers(1, &position_buffer_);
+    glDeleteBuffers(1, &texcoord_buffer_);
+    glDeleteBuffers(1, &normal_buffer_);
+}
+
+} // namespace draw
