@@ -1,0 +1,27 @@
+#include "model/orbit_rules.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/world.hpp"
+
+void update_orbit(world& w, orbit_drag& drag, const orbit_input& input, float dt)
+{
+    const int x = static_cast<int>(std::floor(input.cursor_x));
+    if (!input.dragging_button) {
+        drag.dragging = false;
+        drag.last_x = x;
+        return;
+    }
+    if (!drag.dragging) {
+        // The frame that sees the button go down only anchors the drag.
+        drag.dragging = true;
+        drag.last_x = x;
+        return;
+    }
+    camera_orbit& orbit = w.camera_orbit;
+    const int dx = x - drag.last_x;
+    const double delta = std::fmod(dx * 0.0078125 * dt, 6.2831854820251465);
+    const double limit = orbit.max_yaw_speed * dt;
+    orbit.yaw = static_cast<float>(orbit.yaw + std::clamp(delta, -limit, limit));
+}

@@ -1,0 +1,6 @@
+#include "model/state_controller.hpp"
+
+#include "model/state_rules.hpp"
+#include "model/world.hpp"
+
+void state_controller::update(float dt) { update_state(world::instance(), dt); }
