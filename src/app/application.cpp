@@ -36,9 +36,12 @@ application::application(window_settings settings)
         height = mode->height;
     }
 
+    // GLFW asserts on negative sizes rather than failing, so refuse them here.
+    if (width <= 0 || height <= 0) {
+        throw std::runtime_error("Failed creating a window.");
+    }
     glfwWindowHint(GLFW_RESIZABLE, GLFW_FALSE);
     glfwWindowHint(GLFW_REFRESH_RATE, settings_.refresh_rate);
-    // GLFW itself rejects sizes of 0 or less, so a bad configured size ends up here too.
     window_ = glfwCreateWindow(width, height, settings_.title.c_str(), monitor, nullptr);
     if (window_ == nullptr) {
         throw std::runtime_error("Failed creating a window.");

@@ -1,0 +1,32 @@
+# Installs the Debian packages Kalvanor needs, only those that are missing (sourced by play.sh
+# and test.sh). Runs apt-get update first, and only when something has to be installed.
+
+kalvanor_packages_game="cmake g++ make pkg-config libglfw3-dev libglew-dev libglm-dev libgl1-mesa-dri xvfb xauth xdotool imagemagick"
+kalvanor_packages_test="$kalvanor_packages_game googletest libgtest-dev libbenchmark-dev"
+
+ensure_packages() {
+    local wanted missing=()
+    wanted=$1
+    for package in $wanted; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=sudo
+        else
+            echo "Missing packages and no root rights to install them: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+has_display() {
+    [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]
+}
