@@ -39,9 +39,6 @@ float read_float(const char* text)
     return static_cast<float>(value);
 }
 
-// A written or missing w of 0 means 1.
-float homogeneous_divisor(float w) { return w == 0.0f ? 1.0f : w; }
-
 } // namespace
 
 // Walks the tokens of one line. The current token is copied into a reused buffer so that the
@@ -69,7 +66,28 @@ public:
 
     const std::string& token() const { return token_; }
 
-    // The next token as a number; a missing token throws `error`, a non-number reads as 0.
+    // "x y z [w]" as (x/w, y/w, z/w) and "u v [w]" as (u/w, v/w). A missing operand throws
+    // `error`; a non-number reads as 0; a missing or zero w means 1.
+    vec3 homogeneous3(const char* error)
+    {
+        const float x = real(error);
+        const float y = real(error);
+        const float z = real(error);
+        return vec3(x, y, z) / divisor();
+    }
+
+    vec2 homogeneous2(const char* error)
+    {
+        const float u = real(error);
+        const float v = real(error);
+        return vec2(u, v) / divisor();
+    }
+
+private:
+    const std::string& line_;
+    std::size_t pos_ = 0;
+    std::string token_;
+
     float real(const char* error)
     {
         if (!next()) {
@@ -78,13 +96,11 @@ public:
         return read_float(token_.c_str());
     }
 
-    // The optional trailing operand: 0 when absent.
-    float optional_real() { return next() ? read_float(token_.c_str()) : 0.0f; }
-
-private:
-    const std::string& line_;
-    std::size_t pos_ = 0;
-    std::string token_;
+    float divisor()
+    {
+        const float w = next() ? read_float(token_.c_str()) : 0.0f;
+        return w == 0.0f ? 1.0f : w;
+    }
 };
 
 void mesh_text_parser::read_line(const std::string& line)
@@ -95,44 +111,15 @@ void mesh_text_parser::read_line(const std::string& line)
     }
     const std::string& keyword = tokens.token();
     if (keyword == "v") {
-        read_position(tokens);
+        positions_.push_back(tokens.homogeneous3("Failed parsing geometric vertex."));
     } else if (keyword == "vt") {
-        read_texcoord(tokens);
+        texcoords_.push_back(tokens.homogeneous2("Failed parsing texture coordinates."));
     } else if (keyword == "vn") {
-        read_normal(tokens);
+        // Kept as written: normals are not normalised.
+        normals_.push_back(tokens.homogeneous3("Failed parsing surface normal."));
     } else if (keyword == "f") {
         read_face(tokens);
     }
-}
-
-void mesh_text_parser::read_position(token_reader& tokens)
-{
-    const char* error = "Failed parsing geometric vertex.";
-    const float x = tokens.real(error);
-    const float y = tokens.real(error);
-    const float z = tokens.real(error);
-    const float w = homogeneous_divisor(tokens.optional_real());
-    positions_.emplace_back(x / w, y / w, z / w);
-}
-
-void mesh_text_parser::read_texcoord(token_reader& tokens)
-{
-    const char* error = "Failed parsing texture coordinates.";
-    const float u = tokens.real(error);
-    const float v = tokens.real(error);
-    const float w = homogeneous_divisor(tokens.optional_real());
-    texcoords_.emplace_back(u / w, v / w);
-}
-
-void mesh_text_parser::read_normal(token_reader& tokens)
-{
-    // Kept as written: normals are not normalised.
-    const char* error = "Failed parsing surface normal.";
-    const float x = tokens.real(error);
-    const float y = tokens.real(error);
-    const float z = tokens.real(error);
-    const float w = homogeneous_divisor(tokens.optional_real());
-    normals_.emplace_back(x / w, y / w, z / w);
 }
 
 void mesh_text_parser::read_face(token_reader& tokens)

@@ -36,9 +36,6 @@ private:
     using triangle = std::array<corner, 3>;
     class token_reader;
 
-    void read_position(token_reader& tokens);
-    void read_texcoord(token_reader& tokens);
-    void read_normal(token_reader& tokens);
     void read_face(token_reader& tokens);
 
     std::vector<vec3> positions_;
