@@ -4,6 +4,7 @@
 
 #include "content/bmp_test_file.hpp"
 #include "content/texture_loader.hpp"
+#include "draw/texture_readback.hpp"
 #include "support/gl_context.hpp"
 #include "support/temp_dir.hpp"
 
@@ -13,11 +14,7 @@ class texture_loader_test : public test::gl_test {};
 
 std::vector<std::uint8_t> texels(const draw::texture& texture)
 {
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(texture.width()) * texture.height() * 4, 0xcd);
-    glBindTexture(GL_TEXTURE_2D, texture.name());
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
+    return test::texture_pixels(texture.name(), 0, GL_RGBA, texture.width(), texture.height());
 }
 
 TEST_F(texture_loader_test, picture_top_row_becomes_the_first_texture_row)
@@ -39,9 +36,7 @@ TEST_F(texture_loader_test, picture_top_row_becomes_the_first_texture_row)
     const std::vector<std::uint8_t> expected{0, 0, 255, 0, 255, 255, 255, 0, /* top */
                                              255, 0, 0, 0, 0, 255, 0, 0 /* bottom */};
     EXPECT_EQ(texels(*texture), expected);
-    GLint level_one_width = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &level_one_width);
-    EXPECT_EQ(level_one_width, 1);
+    EXPECT_EQ(test::texture_level_parameter(texture->name(), 1, GL_TEXTURE_WIDTH), 1);
 }
 
 TEST_F(texture_loader_test, missing_file_gives_a_white_texture_and_a_message)

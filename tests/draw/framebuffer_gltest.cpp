@@ -5,6 +5,7 @@
 
 #include "app/exception.hpp"
 #include "draw/framebuffer.hpp"
+#include "draw/texture_readback.hpp"
 #include "support/gl_context.hpp"
 
 namespace {
@@ -36,28 +37,11 @@ GLint draw_binding()
     return name;
 }
 
-std::vector<std::uint8_t> rgb_pixels(GLuint texture, int width, int height)
-{
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 3, 0xcd);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 GLint texture_parameter(GLuint texture, GLenum which)
 {
     GLint value = -1;
     glBindTexture(GL_TEXTURE_2D, texture);
     glGetTexParameteriv(GL_TEXTURE_2D, which, &value);
-    return value;
-}
-
-GLint level_parameter(GLuint texture, int level, GLenum which)
-{
-    GLint value = -1;
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, which, &value);
     return value;
 }
 
@@ -80,9 +64,9 @@ TEST_F(framebuffer_test, colour_textures_are_single_level_nearest_and_clamped)
     EXPECT_NE(target.color_texture(0), target.color_texture(1));
     for (std::size_t i = 0; i < 2; ++i) {
         const GLuint texture = target.color_texture(i);
-        EXPECT_EQ(level_parameter(texture, 0, GL_TEXTURE_WIDTH), 37);
-        EXPECT_EQ(level_parameter(texture, 0, GL_TEXTURE_HEIGHT), 21);
-        EXPECT_EQ(level_parameter(texture, 1, GL_TEXTURE_WIDTH), 0);
+        EXPECT_EQ(test::texture_level_parameter(texture, 0, GL_TEXTURE_WIDTH), 37);
+        EXPECT_EQ(test::texture_level_parameter(texture, 0, GL_TEXTURE_HEIGHT), 21);
+        EXPECT_EQ(test::texture_level_parameter(texture, 1, GL_TEXTURE_WIDTH), 0);
         EXPECT_EQ(texture_parameter(texture, GL_TEXTURE_MIN_FILTER), GL_NEAREST);
         EXPECT_EQ(texture_parameter(texture, GL_TEXTURE_MAG_FILTER), GL_NEAREST);
         EXPECT_EQ(texture_parameter(texture, GL_TEXTURE_WRAP_S), GL_CLAMP);
@@ -115,8 +99,8 @@ TEST_F(framebuffer_test, clear_color_fills_the_first_attachment_only)
     target.clear_color(1.0f, 0.2f, 0.0f, 1.0f);
     target.unbind();
 
-    const std::vector<std::uint8_t> first = rgb_pixels(target.color_texture(0), 8, 4);
-    const std::vector<std::uint8_t> second = rgb_pixels(target.color_texture(1), 8, 4);
+    const std::vector<std::uint8_t> first = test::texture_pixels(target.color_texture(0), 0, GL_RGB, 8, 4);
+    const std::vector<std::uint8_t> second = test::texture_pixels(target.color_texture(1), 0, GL_RGB, 8, 4);
     for (std::size_t i = 0; i < first.size(); i += 3) {
         ASSERT_EQ((std::vector<std::uint8_t>(first.begin() + i, first.begin() + i + 3)),
                   (std::vector<std::uint8_t>{255, 51, 0}))

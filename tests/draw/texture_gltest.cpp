@@ -4,28 +4,12 @@
 
 #include "app/exception.hpp"
 #include "draw/texture.hpp"
+#include "draw/texture_readback.hpp"
 #include "support/gl_context.hpp"
 
 namespace {
 
 class texture_test : public test::gl_test {};
-
-std::vector<std::uint8_t> level_pixels(GLuint name, int level, int width, int height)
-{
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4, 0xcd);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
-GLint level_size(GLuint name, int level, GLenum which)
-{
-    GLint size = -1;
-    glBindTexture(GL_TEXTURE_2D, name);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, which, &size);
-    return size;
-}
 
 TEST_F(texture_test, uploads_the_pixels_top_row_first)
 {
@@ -48,7 +32,7 @@ TEST_F(texture_test, uploads_the_pixels_top_row_first)
     EXPECT_EQ(static_cast<GLuint>(bound), texture.name());
 
     // glGetTexImage returns the rows in upload order: t = 0 first.
-    EXPECT_EQ(level_pixels(texture.name(), 0, 3, 2), pixels);
+    EXPECT_EQ(test::texture_pixels(texture.name(), 0, GL_RGBA, 3, 2), pixels);
 }
 
 TEST_F(texture_test, has_a_full_mipmap_chain)
@@ -60,12 +44,12 @@ TEST_F(texture_test, has_a_full_mipmap_chain)
     }
     draw::texture texture(8, 2, pixels.data());
 
-    EXPECT_EQ(level_size(texture.name(), 1, GL_TEXTURE_WIDTH), 4);
-    EXPECT_EQ(level_size(texture.name(), 1, GL_TEXTURE_HEIGHT), 1);
-    EXPECT_EQ(level_size(texture.name(), 3, GL_TEXTURE_WIDTH), 1);
+    EXPECT_EQ(test::texture_level_parameter(texture.name(), 1, GL_TEXTURE_WIDTH), 4);
+    EXPECT_EQ(test::texture_level_parameter(texture.name(), 1, GL_TEXTURE_HEIGHT), 1);
+    EXPECT_EQ(test::texture_level_parameter(texture.name(), 3, GL_TEXTURE_WIDTH), 1);
     // The smallest level averages the picture, which is one colour.
     const std::vector<std::uint8_t> expected{0, 0, 200, 255};
-    EXPECT_EQ(level_pixels(texture.name(), 3, 1, 1), expected);
+    EXPECT_EQ(test::texture_pixels(texture.name(), 3, GL_RGBA, 1, 1), expected);
 }
 
 TEST_F(texture_test, accepts_an_empty_texture_and_deletes_its_name)
@@ -75,7 +59,7 @@ TEST_F(texture_test, accepts_an_empty_texture_and_deletes_its_name)
         draw::texture texture(0, 0, nullptr);
         name = texture.name();
         EXPECT_TRUE(glIsTexture(name));
-        EXPECT_EQ(level_size(name, 0, GL_TEXTURE_WIDTH), 0);
+        EXPECT_EQ(test::texture_level_parameter(name, 0, GL_TEXTURE_WIDTH), 0);
     }
     EXPECT_FALSE(glIsTexture(name));
 }
