@@ -74,12 +74,4 @@ TEST_F(geometry_test, strip_counts_and_owns_its_four_buffers)
     }
 }
 
-TEST_F(geometry_test, empty_mesh_gives_empty_buffers)
-{
-    draw::geometry geometry({}, {}, true);
-    EXPECT_EQ(geometry.triangle_count(), 0u);
-    EXPECT_TRUE(buffer_contents<float>(GL_ARRAY_BUFFER, geometry.position_buffer()).empty());
-    EXPECT_EQ(geometry.bounding_sphere().radius, 0.0f);
-}
-
 } // namespace
