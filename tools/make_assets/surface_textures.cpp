@@ -14,8 +14,10 @@ picture make_snow() {
             double u = static_cast<double>(x) / size, v = static_cast<double>(y) / size;
             // period = cells across the tile, so each layer wraps exactly at the tile's edge
             double drifts = fractal_noise(u * 4.0, v * 4.0, 4, 101u, 4);
+            // wind-blown streaks, eight times longer than wide
+            double streaks = fractal_noise(u * 2.0, v * 16.0, 3, 103u, 2, 16);
             double grain = value_noise(u * 64.0, v * 64.0, 107u, 64);
-            double t = clamp(0.6 + 0.8 * drifts + 0.12 * grain, 0.0, 1.0);
+            double t = clamp(0.52 + 0.6 * drifts + 0.35 * streaks + 0.12 * grain, 0.0, 1.0);
             double r = lerp(0.79, 0.97, t), g = lerp(0.85, 0.985, t), b = lerp(0.94, 1.0, t);
             // a few glinting crystals
             if ((hash2(x, y, 109u) & 0x3FF) < 3) r = g = b = 1.0;
@@ -32,7 +34,7 @@ picture make_water_normals() {
         x = (x % size + size) % size;
         y = (y % size + size) % size;
         double u = static_cast<double>(x) / size, v = static_cast<double>(y) / size;
-        double h = 0.6 * fractal_noise(u * 8.0, v * 8.0, 4, 201u, 8);
+        double h = 0.6 * fractal_noise(u * 8.0, v * 8.0, 3, 201u, 8);
         // long swells with whole wave counts across the tile, so they wrap too
         h += 0.25 * det_sin(2.0 * pi * (3.0 * u + 2.0 * v)) + 0.15 * det_sin(2.0 * pi * (-2.0 * u + 5.0 * v));
         return h;
