@@ -2,11 +2,12 @@
 //
 //   kalvanor-make-assets [output-folder]
 //
-// The folder defaults to the repository's assets/ folder and must already hold textures/ and
-// meshes/. Output is byte-for-byte reproducible (fixed hash noise, no libm in the pictures'
+// The folder defaults to the repository's assets/ folder; textures/ and meshes/ are created below
+// it when missing. Output is byte-for-byte reproducible (fixed hash noise, no libm in the pictures'
 // arithmetic), and a test checks that the committed files match: after changing the generator,
 // run it without arguments and commit the files together with the change.
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
     const std::string root = argc == 2 ? argv[1] : KALVANOR_ASSETS_DIR;
     try {
         using namespace assets;
+        std::filesystem::create_directories(root + "/textures");
+        std::filesystem::create_directories(root + "/meshes");
         write_bmp(root + "/textures/map.bmp", make_height_map());
         write_bmp(root + "/textures/snow.bmp", make_snow());
         write_bmp(root + "/textures/player.bmp", make_player_skin());

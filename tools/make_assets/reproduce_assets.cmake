@@ -5,7 +5,6 @@ set(files
   textures/water_normals.bmp meshes/rabbot.txt meshes/skydome.txt)
 
 file(REMOVE_RECURSE ${SCRATCH})
-file(MAKE_DIRECTORY ${SCRATCH}/textures ${SCRATCH}/meshes)
 execute_process(COMMAND ${GENERATOR} ${SCRATCH} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "The generator failed (${result}).")
