@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "model/enemy_rules.hpp"
+#include "model/orbit_rules.hpp"
+#include "model/player_rules.hpp"
+#include "model/state_rules.hpp"
+#include "world_fixtures.hpp"
+
+namespace {
+
+constexpr float dt = 1.0f / 60.0f;
+
+// Whole frames in the game's order, with scripted input.
+class scenario_test : public testing::Test {
+protected:
+    scenario_test() : w(test::flat_map())
+    {
+        // Cursor straight above the window centre: aim along +y (orbit yaw 0).
+        input.window_width = 800;
+        input.window_height = 600;
+        input.cursor_x = 400.0;
+        input.cursor_y = 100.0;
+    }
+
+    void frame()
+    {
+        update_state(w, dt);
+        update_player(w, input, dt);
+        update_orbit(w, drag, orbit_input{}, dt);
+        update_enemies(w, dt);
+    }
+
+    world w;
+    player_input input;
+    orbit_drag drag;
+};
+
+TEST_F(scenario_test, an_enemy_turns_back_reaches_a_standing_player_and_hurts_it)
+{
+    // 12 units ahead of the player, facing away from it: within its sight of 15.
+    w.enemies.push_back(test::enemy_at(20.0f, 12.0f));
+    int first_hit = -1;
+    for (int k = 0; k < 60 * 20 && first_hit < 0; ++k) {
+        frame();
+        if (w.player.hit) {
+            first_hit = k;
+        }
+    }
+    ASSERT_GE(first_hit, 0) << "the enemy never reached the player";
+    EXPECT_TRUE(w.enemies[0].chasing);
+    EXPECT_LT(w.player.health, 100.0f);
+    EXPECT_EQ(w.game_state.phase, 1);
+    // It has to turn half a circle first: at least 2 seconds.
+    EXPECT_GT(first_hit, 2 * 60);
+}
+
+TEST_F(scenario_test, holding_fire_on_an_enemy_kills_it_in_100_over_65_seconds)
+{
+    w.player.position = vec3(0.0f, -6.0f, 0.0f);
+    // Walking toward the centre along the beam, too short-sighted to chase.
+    w.enemies.push_back(test::enemy_at(0.0f, 30.0f, 3.1415927f));
+    w.enemies[0].sight_range = 1.0f;
+    input.fire = true;
+
+    int frames = 0;
+    while (!w.enemies.empty() && frames < 600) {
+        frame();
+        ++frames;
+        if (!w.enemies.empty()) {
+            EXPECT_TRUE(w.enemies[0].hit) << "frame " << frames;
+        }
+    }
+    // 70 per second from the beam against 5 per second regeneration.
+    EXPECT_NEAR(static_cast<float>(frames) * dt, 100.0f / 65.0f, 2.0f * dt);
+    EXPECT_FALSE(w.beam_weapon.overheated);
+    EXPECT_NEAR(w.beam_weapon.heat, static_cast<float>(frames) * dt * 50.0f, 0.01f);
+
+    // The last enemy gone, the water starts to rise.
+    const float water = w.game_state.water_level;
+    frame();
+    EXPECT_GT(w.game_state.water_level, water);
+}
+
+TEST(spawn, twelve_enemies_on_the_table)
+{
+    world w(test::flat_map());
+    spawn_enemies(w);
+    ASSERT_EQ(w.enemies.size(), 12u);
+    EXPECT_EQ(w.enemies[0].position, vec3(36.0f, 36.0f, 0.0f));
+    EXPECT_EQ(w.enemies[7].speed, 4.0f);
+    EXPECT_EQ(w.enemies[9].position, vec3(-50.0f, 0.0f, 0.0f));
+    EXPECT_EQ(w.enemies[10].sight_range, 20.0f);
+    EXPECT_EQ(w.enemies[11].radius, 2.0f);
+}
+
+} // namespace
