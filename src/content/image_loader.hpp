@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "content/image.hpp"
+#include "content/loader.hpp"
+
+namespace content {
+
+// BMP files (Part 3.3) as RGBA images. Never throws for a missing or broken file: the BMP reader
+// prints its message and the result is its 1x1 white fallback.
+class image_loader : public loader<kalvanor::image> {
+public:
+    using loader::loader;
+    std::unique_ptr<kalvanor::image> load(const std::string& name) override;
+};
+
+} // namespace content
