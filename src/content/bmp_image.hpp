@@ -10,7 +10,7 @@ struct bmp_pixel {
     std::uint8_t blue, green, red, alpha;
 };
 
-// A Windows BMP picture (Part 3.3). It never throws: every problem is printed to standard output
+// A Windows BMP picture. It never throws: every problem is printed to standard output
 // as "Bitmap Error: ..." / "Bitmap Warning: ..." lines and leaves a defined state, for a failed
 // read the fallback 1x1 white picture with depth 1. BMP files come from outside the program, so
 // a hostile header must not make the reader allocate without bound, loop forever or crash.

@@ -8,7 +8,7 @@
 
 namespace content {
 
-// BMP files (Part 3.3) as RGBA images. Never throws for a missing or broken file: the BMP reader
+// BMP files as RGBA images. Never throws for a missing or broken file: the BMP reader
 // prints its message and the result is its 1x1 white fallback.
 class image_loader : public loader<kalvanor::image> {
 public:
