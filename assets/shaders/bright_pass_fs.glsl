@@ -1,0 +1,34 @@
+#version 330
+
+// Keeps what should glow. Drawn into a target half the picture's size, so each output texel
+// averages its 2x2 block of the (nearest-filtered) picture: thin bright lines such as the beam
+// then never fall between samples.
+
+in vec2 texcoord;
+
+uniform sampler2D image; // the scene picture
+
+out vec4 fragColor;
+
+// Only colours whose brightest channel passes this glow at all, with a soft knee above it.
+const float threshold = 0.75;
+
+// What glows is coloured light: the beam, the health lights, the sky's blue. White and near-white
+// (sunlit snow, the fog) does not, or the whole landscape would haze over.
+vec3 glow(vec3 c)
+{
+    float peak = max(c.r, max(c.g, c.b));
+    float excess = max(peak - threshold, 0.0) / (1.0 - threshold);
+    float saturation = (peak - min(c.r, min(c.g, c.b))) / max(peak, 1e-4);
+    return c * (excess * excess * smoothstep(0.2, 0.5, saturation));
+}
+
+void main()
+{
+    vec2 half_texel = 0.5 / vec2(textureSize(image, 0));
+    vec3 sum = glow(texture(image, texcoord + vec2(-half_texel.x, -half_texel.y)).rgb)
+             + glow(texture(image, texcoord + vec2( half_texel.x, -half_texel.y)).rgb)
+             + glow(texture(image, texcoord + vec2(-half_texel.x,  half_texel.y)).rgb)
+             + glow(texture(image, texcoord + vec2( half_texel.x,  half_texel.y)).rgb);
+    fragColor = vec4(sum * 0.25, 1.0);
+}

@@ -1,0 +1,182 @@
+#include "draw/shadow_map.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <vector>
+
+#include <unistd.h>
+
+#include "draw/camera_base.hpp"
+#include "draw/geometry.hpp"
+#include "scene/scene.hpp"
+
+namespace draw {
+
+namespace {
+
+// Set-up failures of the shadow map end the game on the spot, after the player has had a
+// chance to read the console. Only an interactive console is waited for, so a run without
+// one (tests, scripts) never hangs.
+[[noreturn]] void fail(const std::string& message)
+{
+    std::cout << message << std::endl;
+    if (isatty(STDIN_FILENO) != 0) {
+        std::cout << "Press Enter to continue . . ." << std::endl;
+        std::string line;
+        std::getline(std::cin, line);
+    }
+    std::exit(-1);
+}
+
+template <typename GetLength, typename GetLog>
+std::string info_log(GLuint object, GetLength get_length, GetLog get_log)
+{
+    GLint length = 0;
+    get_length(object, GL_INFO_LOG_LENGTH, &length);
+    std::vector<GLchar> log(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    if (length > 0) {
+        get_log(object, length, nullptr, log.data());
+    }
+    return std::string(log.data());
+}
+
+} // namespace
+
+shadow_map::shadow_map()
+{
+    load_shader("assets/shaders/shadow_mapping_vs.glsl", 0);
+    load_shader("assets/shaders/shadow_mapping_fs.glsl", 1);
+    create_program();
+
+    glGenFramebuffers(1, &framebuffer_);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+
+    glGenTextures(1, &depth_texture_);
+    glBindTexture(GL_TEXTURE_2D, depth_texture_);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, size, size, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE,
+                 nullptr);
+    // Linear filtering of a comparison sampler blends four comparisons: a soft edge for one fetch.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
+
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depth_texture_, 0);
+    glDrawBuffer(GL_NONE);
+    glReadBuffer(GL_NONE);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        fail("Failed to initialize FBO!");
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+
+    bias_matrix_ = mat4(vec4(0.5f, 0.0f, 0.0f, 0.0f), vec4(0.0f, 0.5f, 0.0f, 0.0f), vec4(0.0f, 0.0f, 0.5f, 0.0f),
+                        vec4(0.5f, 0.5f, 0.5f, 1.0f));
+}
+
+shadow_map::~shadow_map()
+{
+    glDeleteFramebuffers(1, &framebuffer_);
+    glDeleteTextures(1, &depth_texture_);
+    glDeleteProgram(program_);
+    glDeleteShader(vertex_shader_);
+    glDeleteShader(fragment_shader_);
+}
+
+void shadow_map::load_shader(const std::string& path, int stage)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        fail("Failed to open shader file: " + path);
+    }
+    const std::string source((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    file.close();
+
+    if (stage != 0 && stage != 1) {
+        fail("Failed to open shader file: Wrong shadowType");
+    }
+    GLuint& shader = stage == 0 ? vertex_shader_ : fragment_shader_;
+    shader = glCreateShader(stage == 0 ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
+    if (shader == 0) {
+        fail("Failed to create shader");
+    }
+    const GLchar* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+    GLint status = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+    if (status != 0 && glIsShader(shader) == GL_TRUE) {
+        return;
+    }
+    fail("Failed to compile shader\n" + info_log(shader, glGetShaderiv, glGetShaderInfoLog));
+}
+
+void shadow_map::create_program()
+{
+    program_ = glCreateProgram();
+    if (program_ == 0) {
+        fail("Failed to create shader program");
+    }
+    glAttachShader(program_, vertex_shader_);
+    glAttachShader(program_, fragment_shader_);
+    glBindFragDataLocation(program_, 0, "fragColor");
+    glLinkProgram(program_);
+    GLint status = 0;
+    glGetProgramiv(program_, GL_LINK_STATUS, &status);
+    if (status == 0) {
+        fail("Failed to link shader program\n" + info_log(program_, glGetProgramiv, glGetProgramInfoLog));
+    }
+}
+
+void shadow_map::render_depth(const scene& scene, const camera_base& camera)
+{
+    const float half = camera.far_distance() * 0.5f;
+    const vec3 center = camera.eye_position() + camera.direction() * half;
+    // Not normalised: the light's eye sits back from the centre by the light vector itself.
+    const vec3 eye = center - scene.light_direction;
+    const mat4 view = look_at(eye, center, vec3(0.0f, 1.0f, 0.0f));
+    // The box reaches from 40 units behind the light's eye to 60 in front of it.
+    const mat4 projection = ortho(-half, half, -half, half, -40.0f, 60.0f);
+    depth_view_projection_ = projection * view;
+
+    glUseProgram(program_);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glCullFace(GL_FRONT);
+    glViewport(0, 0, size, size);
+    glEnable(GL_DEPTH_TEST);
+
+    // Nothing changes the item list during the pass, so it is walked in place rather than copied.
+    for (const scene_item& item : scene.items) {
+        if (!item.cast_shadow) {
+            continue;
+        }
+        const mat4 depth_mvp = depth_view_projection_ * item.world_matrix;
+        glUniformMatrix4fv(glGetUniformLocation(program_, "depthMVP"), 1, GL_FALSE, &depth_mvp[0][0]);
+
+        GLuint vertex_array = 0;
+        glGenVertexArrays(1, &vertex_array);
+        glBindVertexArray(vertex_array);
+        glBindBuffer(GL_ARRAY_BUFFER, item.geometry->position_buffer());
+        const GLint location = glGetAttribLocation(program_, "vertexPosition_modelspace");
+        glEnableVertexAttribArray(static_cast<GLuint>(location));
+        glVertexAttribPointer(static_cast<GLuint>(location), 3, GL_FLOAT, GL_FALSE, 0, nullptr);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, item.geometry->index_buffer());
+        glDrawElements(item.geometry->triangle_strip() ? GL_TRIANGLE_STRIP : GL_TRIANGLES,
+                       static_cast<GLsizei>(item.geometry->index_count()), GL_UNSIGNED_INT, nullptr);
+
+        glBindVertexArray(0);
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+        glDeleteVertexArrays(1, &vertex_array);
+    }
+
+    glCullFace(GL_BACK);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glUseProgram(0);
+}
+
+} // namespace draw
