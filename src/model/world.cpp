@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "content/heightmap_loader.hpp"
+#include "content/manager.hpp"
 
 namespace {
 
@@ -17,8 +18,9 @@ void destroy_world()
 
 std::shared_ptr<model::heightmap> load_terrain()
 {
-    content::heightmap_loader loader("assets/");
-    std::shared_ptr<model::heightmap> map = loader.load_shared("textures/map.bmp");
+    // The world outlives the game and its content manager, so it loads through a short-lived one.
+    content::manager assets("assets/");
+    std::shared_ptr<model::heightmap> map = assets.heightmap().load_shared("textures/map.bmp");
     // The picture gives heights in [-1, 1); the landscape wants them four times as high.
     map->scale_heights(4.0f);
     return map;
