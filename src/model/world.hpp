@@ -10,15 +10,15 @@
 
 // The follow camera's circle around the player; turned by right-button drags.
 struct camera_orbit {
-    float yaw = 0.0f;                   // radians, not bounded
-    float max_yaw_speed = 3.1415927f;   // radians per second
-    float distance = 10.0f;             // world units from the player
+    float yaw = 0.0f;                 // radians, not bounded
+    float max_yaw_speed = 3.1415927f; // radians per second
+    float distance = 10.0f;           // world units from the player
 };
 
 struct game_state {
-    float elapsed = 0.0f;       // seconds since the first update
-    float water_level = -3.4f;  // z of the water plane
-    int phase = 0;              // 0 not yet started, 1 running, 2 over
+    float elapsed = 0.0f;      // seconds since the first update
+    float water_level = -3.4f; // z of the water plane
+    int phase = 0;             // 0 not yet started, 1 running, 2 over
 };
 
 struct beam_weapon {

@@ -81,16 +81,4 @@ TEST_F(scenario_test, holding_fire_on_an_enemy_kills_it_in_100_over_65_seconds)
     EXPECT_GT(w.game_state.water_level, water);
 }
 
-TEST(spawn, twelve_enemies_on_the_table)
-{
-    world w(test::flat_map());
-    spawn_enemies(w);
-    ASSERT_EQ(w.enemies.size(), 12u);
-    EXPECT_EQ(w.enemies[0].position, vec3(36.0f, 36.0f, 0.0f));
-    EXPECT_EQ(w.enemies[7].speed, 4.0f);
-    EXPECT_EQ(w.enemies[9].position, vec3(-50.0f, 0.0f, 0.0f));
-    EXPECT_EQ(w.enemies[10].sight_range, 20.0f);
-    EXPECT_EQ(w.enemies[11].radius, 2.0f);
-}
-
 } // namespace
