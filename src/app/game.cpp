@@ -5,6 +5,8 @@
 #include "app/keyboard.hpp"
 #include "app/mouse.hpp"
 #include "content/manager.hpp"
+#include "model/controllers.hpp"
+#include "model/world.hpp"
 
 namespace kalvanor {
 
@@ -24,6 +26,9 @@ game::game()
     mouse_->set_cursor_visible(configuration_->get_bool("cursor"));
     keyboard_ = std::make_unique<keyboard>(application_->window());
     content_ = std::make_unique<content::manager>("assets/");
+    // The first use of the world creates it, loading the height map.
+    controllers_ = std::make_unique<controllers>(application_->window());
+    world_ = &world::instance();
     debug_status_ = std::make_unique<debug_status>();
 }
 
@@ -31,6 +36,7 @@ game::~game()
 {
     // Reverse order of construction: the window must outlive everything that uses its context.
     debug_status_.reset();
+    controllers_.reset();
     content_.reset();
     keyboard_.reset();
     mouse_.reset();
@@ -43,6 +49,9 @@ bool game::update(double dt)
     if (keyboard_->is_pressed(key::escape)) {
         return false;
     }
+    // Game state, player, camera orbit, enemies: the model runs in single precision.
+    controllers_->update(static_cast<float>(dt));
+
     debug_status_->update(*keyboard_, dt);
     application_->set_title(debug_status_->title());
     return true;

@@ -4,6 +4,9 @@
 
 #include "app/debug_status.hpp"
 
+class controllers;
+class world;
+
 namespace content {
 class manager;
 }
@@ -35,6 +38,8 @@ private:
     std::unique_ptr<mouse> mouse_;
     std::unique_ptr<keyboard> keyboard_;
     std::unique_ptr<content::manager> content_;
+    std::unique_ptr<controllers> controllers_;
+    world* world_ = nullptr; // process-wide, not owned: it outlives the game
     // Stands in for the renderer's debug status until the renderer exists.
     std::unique_ptr<debug_status> debug_status_;
 };
