@@ -54,22 +54,15 @@ TEST_F(basic_effect, booleans_go_up_as_one_and_zero)
     draw::basic_effect effect(content);
     const GLuint program = effect.program_name();
     effect.start();
-    effect.set_fog_enabled(true);
-    effect.set_water_clipping(true);
-    effect.set_diffuse_map_enabled(true);
-    effect.set_emissive_map_enabled(true);
-    EXPECT_EQ(uniform_int(program, "FogEnabled"), 1);
-    EXPECT_EQ(uniform_int(program, "WaterClipping"), 1);
-    EXPECT_EQ(uniform_int(program, "DiffuseMapEnabled"), 1);
-    EXPECT_EQ(uniform_int(program, "EmissiveMapEnabled"), 1);
-    effect.set_fog_enabled(false);
-    effect.set_water_clipping(false);
-    effect.set_diffuse_map_enabled(false);
-    effect.set_emissive_map_enabled(false);
-    EXPECT_EQ(uniform_int(program, "FogEnabled"), 0);
-    EXPECT_EQ(uniform_int(program, "WaterClipping"), 0);
-    EXPECT_EQ(uniform_int(program, "DiffuseMapEnabled"), 0);
-    EXPECT_EQ(uniform_int(program, "EmissiveMapEnabled"), 0);
+    for (const bool on : {true, false}) {
+        effect.set_fog_enabled(on);
+        effect.set_water_clipping(on);
+        effect.set_diffuse_map_enabled(on);
+        effect.set_emissive_map_enabled(on);
+        for (const char* name : {"FogEnabled", "WaterClipping", "DiffuseMapEnabled", "EmissiveMapEnabled"}) {
+            EXPECT_EQ(uniform_int(program, name), on ? 1 : 0) << name;
+        }
+    }
     effect.stop();
 }
 

@@ -15,6 +15,7 @@
 #include "draw/camera_base.hpp"
 #include "draw/geometry.hpp"
 #include "draw/gl.hpp"
+#include "draw/shadow_map.hpp"
 #include "support/gl_context.hpp"
 
 namespace test {
@@ -53,6 +54,18 @@ private:
     std::string previous_;
     bool ok_;
 };
+
+// The game's shadow map, which reads its shaders below the working directory as the game runs;
+// null (and a failure) where the source folder cannot be entered.
+inline std::unique_ptr<draw::shadow_map> game_shadow_map()
+{
+    working_directory in_source(KALVANOR_SOURCE_DIR);
+    if (!in_source.ok()) {
+        ADD_FAILURE() << "cannot enter " << KALVANOR_SOURCE_DIR;
+        return nullptr;
+    }
+    return std::make_unique<draw::shadow_map>();
+}
 
 // A fixed camera for the passes that need one.
 class fixed_camera : public draw::camera_base {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -30,9 +32,8 @@ protected:
         if (IsSkipped()) {
             return;
         }
-        test::working_directory in_source(KALVANOR_SOURCE_DIR);
-        ASSERT_TRUE(in_source.ok());
-        shadows = std::make_unique<draw::shadow_map>();
+        shadows = test::game_shadow_map();
+        ASSERT_TRUE(shadows);
         basic = std::make_unique<draw::basic_effect>(content);
 
         frame.water_level = -0.5f;

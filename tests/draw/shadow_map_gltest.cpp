@@ -22,10 +22,8 @@ protected:
         if (IsSkipped()) {
             return;
         }
-        // The shadow map reads its shaders below the working directory, as the game runs.
-        test::working_directory in_source(KALVANOR_SOURCE_DIR);
-        ASSERT_TRUE(in_source.ok());
-        map = std::make_unique<draw::shadow_map>();
+        map = test::game_shadow_map();
+        ASSERT_TRUE(map);
     }
 
     // The depth map as floats, rows bottom first.
@@ -162,6 +160,16 @@ protected:
         draw::shadow_map map;
         std::_Exit(0);
     }
+
+    // The pair of shader files below `dir`, declaring what the shadow map expects.
+    static void write_shaders(const test::temp_dir& dir, const std::string& vertex_statement,
+                              const std::string& fragment_function)
+    {
+        dir.write("assets/shaders/shadow_mapping_vs.glsl",
+                  "#version 330\nin vec3 vertexPosition_modelspace;\nuniform mat4 depthMVP;\nvoid main() { " +
+                      vertex_statement + " }\n");
+        dir.write("assets/shaders/shadow_mapping_fs.glsl", "#version 330\nout vec4 fragColor;\n" + fragment_function + "\n");
+    }
 };
 
 TEST_F(shadow_map_failure, a_missing_shader_file_is_named_and_fatal)
@@ -174,10 +182,7 @@ TEST_F(shadow_map_failure, a_missing_shader_file_is_named_and_fatal)
 TEST_F(shadow_map_failure, a_shader_that_does_not_compile_prints_its_log)
 {
     test::temp_dir dir;
-    dir.write("assets/shaders/shadow_mapping_vs.glsl",
-              "#version 330\nin vec3 vertexPosition_modelspace;\nuniform mat4 depthMVP;\n"
-              "void main() { gl_Position = depthMVP * vertexPosition_modelspace; }\n");
-    dir.write("assets/shaders/shadow_mapping_fs.glsl", "#version 330\nout vec4 fragColor;\nvoid main() {}\n");
+    write_shaders(dir, "gl_Position = depthMVP * vertexPosition_modelspace;", "void main() {}");
     EXPECT_EXIT(construct_in(dir.path()), ::testing::ExitedWithCode(255), "^Failed to compile shader\n.*error");
 }
 
@@ -185,10 +190,7 @@ TEST_F(shadow_map_failure, a_program_that_does_not_link_prints_its_log)
 {
     test::temp_dir dir;
     // Both stages compile, but the fragment stage has no main.
-    dir.write("assets/shaders/shadow_mapping_vs.glsl",
-              "#version 330\nin vec3 vertexPosition_modelspace;\nuniform mat4 depthMVP;\n"
-              "void main() { gl_Position = depthMVP * vec4(vertexPosition_modelspace, 1.0); }\n");
-    dir.write("assets/shaders/shadow_mapping_fs.glsl", "#version 330\nout vec4 fragColor;\nvoid shade() {}\n");
+    write_shaders(dir, "gl_Position = depthMVP * vec4(vertexPosition_modelspace, 1.0);", "void shade() {}");
     EXPECT_EXIT(construct_in(dir.path()), ::testing::ExitedWithCode(255), "^Failed to link shader program\n.+");
 }
 
