@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "model/enemy_rules.hpp"
-#include "model/orbit_rules.hpp"
 #include "model/player_rules.hpp"
 #include "model/state_rules.hpp"
 #include "world_fixtures.hpp"
@@ -10,29 +9,20 @@ namespace {
 
 constexpr float dt = 1.0f / 60.0f;
 
-// Whole frames in the game's order, with scripted input.
+// Whole frames in the game's order; the player aims along +y.
 class scenario_test : public testing::Test {
 protected:
-    scenario_test() : w(test::flat_map())
-    {
-        // Cursor straight above the window centre: aim along +y (orbit yaw 0).
-        input.window_width = 800;
-        input.window_height = 600;
-        input.cursor_x = 400.0;
-        input.cursor_y = 100.0;
-    }
+    scenario_test() : w(test::flat_map()) {}
 
     void frame()
     {
         update_state(w, dt);
         update_player(w, input, dt);
-        update_orbit(w, drag, orbit_input{}, dt);
         update_enemies(w, dt);
     }
 
     world w;
-    player_input input;
-    orbit_drag drag;
+    player_input input = test::cursor_up();
 };
 
 TEST_F(scenario_test, an_enemy_turns_back_reaches_a_standing_player_and_hurts_it)
@@ -48,8 +38,9 @@ TEST_F(scenario_test, an_enemy_turns_back_reaches_a_standing_player_and_hurts_it
     }
     ASSERT_GE(first_hit, 0) << "the enemy never reached the player";
     EXPECT_TRUE(w.enemies[0].chasing);
+    // Contact starts closer than the enemy's radius (2) plus 2; the enemy has moved once since.
+    EXPECT_NEAR(glm::distance(w.player.position, w.enemies[0].position), 4.0f, 0.2f);
     EXPECT_LT(w.player.health, 100.0f);
-    EXPECT_EQ(w.game_state.phase, 1);
     // It has to turn half a circle first: at least 2 seconds.
     EXPECT_GT(first_hit, 2 * 60);
 }
@@ -73,12 +64,6 @@ TEST_F(scenario_test, holding_fire_on_an_enemy_kills_it_in_100_over_65_seconds)
     // 70 per second from the beam against 5 per second regeneration.
     EXPECT_NEAR(static_cast<float>(frames) * dt, 100.0f / 65.0f, 2.0f * dt);
     EXPECT_FALSE(w.beam_weapon.overheated);
-    EXPECT_NEAR(w.beam_weapon.heat, static_cast<float>(frames) * dt * 50.0f, 0.01f);
-
-    // The last enemy gone, the water starts to rise.
-    const float water = w.game_state.water_level;
-    frame();
-    EXPECT_GT(w.game_state.water_level, water);
 }
 
 } // namespace

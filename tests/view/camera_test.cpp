@@ -2,87 +2,44 @@
 
 #include <cmath>
 
-#include "model/player_rules.hpp"
-#include "model/world.hpp"
+#include "model/world_fixtures.hpp"
 #include "view/camera.hpp"
 
 namespace {
 
-std::shared_ptr<model::heightmap> small_map() { return std::make_shared<model::heightmap>(4, 4); }
-
-void expect_near(const vec3& actual, const vec3& expected, float tolerance = 1e-4f)
+TEST(camera, eye_circles_the_player_57_degrees_from_the_vertical_and_looks_at_it)
 {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
-
-TEST(camera, projection_is_60_degrees_from_1_to_50)
-{
-    const view::camera camera(800.0f, 600.0f);
-    const mat4 p = camera.projection_matrix();
-    // glm indexes [column][row].
-    EXPECT_FLOAT_EQ(p[0][0], 1.2990381f);
-    EXPECT_FLOAT_EQ(p[1][1], 1.7320508f);
-    EXPECT_FLOAT_EQ(p[2][2], -1.0408163f);
-    EXPECT_FLOAT_EQ(p[2][3], -1.0f);
-    EXPECT_FLOAT_EQ(p[3][2], -2.0408163f);
-    EXPECT_EQ(p[3][3], 0.0f);
-    EXPECT_EQ(camera.far_distance(), 50.0f);
-    EXPECT_EQ(view::camera(100.0f, 1000.0f).far_distance(), 50.0f);
-}
-
-TEST(camera, yaw_zero_looks_along_plus_y_from_behind_and_above)
-{
-    world w(small_map());
+    world w(test::flat_map());
     w.player.position = vec3(1.0f, 2.0f, 3.0f);
+    const float h = 8.386706f; // 10 sin 57 degrees
+    const float v = 5.446390f; // 10 cos 57 degrees
+    const struct { float yaw, distance; vec3 eye; } cases[] = {
+        {0.0f, 10.0f, {1.0f, 2.0f - h, 3.0f + v}},                // behind the player, looking along +y
+        {1.5707964f, 10.0f, {1.0f + h, 2.0f, 3.0f + v}},          // growing yaw: counter-clockwise
+        {0.0f, 0.0f, {1.0f, 2.0f - h / 100.0f, 3.0f + v / 100.0f}}, // never closer than a tenth
+    };
     view::camera camera(800.0f, 600.0f);
-    camera.follow(w);
-    expect_near(camera.eye_position(), vec3(1.0f, 2.0f - 8.386706f, 3.0f + 5.446390f));
-    // 33 degrees below the horizon.
-    expect_near(camera.direction(), vec3(0.0f, 0.838671f, -0.544639f));
-    // The player is straight ahead, 10 units in front of the eye.
-    const vec4 seen = camera.view_matrix() * vec4(w.player.position, 1.0f);
-    expect_near(vec3(seen), vec3(0.0f, 0.0f, -10.0f));
-}
-
-TEST(camera, growing_yaw_carries_the_eye_counter_clockwise)
-{
-    world w(small_map());
-    w.player.position = vec3(0.0f);
-    w.camera_orbit.yaw = 1.5707964f;
-    view::camera camera(800.0f, 600.0f);
-    camera.follow(w);
-    expect_near(camera.eye_position(), vec3(8.386706f, 0.0f, 5.446390f));
-}
-
-TEST(camera, distance_of_zero_or_less_keeps_the_eye_a_tenth_away)
-{
-    world w(small_map());
-    w.player.position = vec3(5.0f, 5.0f, 0.0f);
-    w.camera_orbit.distance = 0.0f;
-    view::camera camera(800.0f, 600.0f);
-    camera.follow(w);
-    expect_near(camera.eye_position(), vec3(5.0f, 5.0f - 0.0838671f, 0.0544639f), 1e-6f);
-    w.camera_orbit.distance = -3.0f;
-    camera.follow(w);
-    expect_near(camera.eye_position(), vec3(5.0f, 5.0f - 0.0838671f, 0.0544639f), 1e-6f);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "yaw " << c.yaw << ", distance " << c.distance);
+        w.camera_orbit.yaw = c.yaw;
+        w.camera_orbit.distance = c.distance;
+        camera.follow(w);
+        EXPECT_NEAR(glm::distance(camera.eye_position(), c.eye), 0.0f, 1e-5f);
+        const vec4 seen = camera.view_matrix() * vec4(w.player.position, 1.0f);
+        EXPECT_NEAR(glm::distance(vec3(seen), vec3(0.0f, 0.0f, -glm::distance(c.eye, w.player.position))), 0.0f,
+                    1e-4f);
+    }
 }
 
 TEST(camera, after_long_dragging_the_screen_top_still_matches_the_aim)
 {
-    world w(small_map());
+    world w(test::flat_map());
     w.game_state.phase = 1;
     view::camera camera(800.0f, 600.0f);
-    for (float yaw : {7.0f, 361.0f, -400.0f}) {
+    // Yaws whose reduction by 360 instead of by 2pi would turn the eye away from the aim.
+    for (float yaw : {361.0f, -400.0f}) {
         w.camera_orbit.yaw = yaw;
-        // Cursor straight above the window centre.
-        player_input input;
-        input.window_width = 800;
-        input.window_height = 600;
-        input.cursor_x = 400.0;
-        input.cursor_y = 0.0;
-        update_player(w, input, 0.0f);
+        update_player(w, test::cursor_up(), 0.0f);
         camera.follow(w);
         const vec3 look = camera.direction();
         const vec2 ground = glm::normalize(vec2(look.x, look.y));
