@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         write_bmp(root + "/textures/enemy.bmp", make_enemy_skin());
         write_bmp(root + "/textures/sky.bmp", make_sky());
         write_bmp(root + "/textures/water_normals.bmp", make_water_normals());
-        make_rabbot().write(root + "/meshes/rabbot.txt", "rabbot: enemy robot, feet on z = 0, facing +y");
+        make_rabbot().write(root + "/meshes/rabbot.txt", "rabbot: enemy robot, feet on z = -0.8, facing +y");
         make_skydome().write(root + "/meshes/skydome.txt", "sky dome: hemisphere seen from inside");
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";

@@ -3,8 +3,8 @@
 
 namespace assets {
 
-// The enemy robot: treads, torso, arm guns and a head with a visor; feet on z = 0, facing +y,
-// about 2 units in radius. Texture coordinates point into the regions of enemy_atlas.hpp.
+// The enemy robot: treads, torso, arm guns and a head with a visor; facing +y, about 2 units in
+// radius. Its treads rest on z = -0.8, where the game's placement puts the ground. Texture coordinates point into the regions of enemy_atlas.hpp.
 mesh_builder make_rabbot();
 
 // Radius of the sky dome in mesh units. The game scales the dome by (1.3125, 1.3125, 0.41667)
