@@ -17,8 +17,10 @@ picture make_snow() {
             // wind-blown streaks, eight times longer than wide
             double streaks = fractal_noise(u * 2.0, v * 16.0, 3, 103u, 2, 16);
             double grain = value_noise(u * 64.0, v * 64.0, 107u, 64);
-            double t = clamp(0.52 + 0.6 * drifts + 0.35 * streaks + 0.12 * grain, 0.0, 1.0);
-            double r = lerp(0.79, 0.97, t), g = lerp(0.85, 0.985, t), b = lerp(0.94, 1.0, t);
+            double t = clamp(0.52 + 0.35 * drifts + 0.35 * streaks + 0.12 * grain, 0.0, 1.0);
+            // Well below white: flat ground gets about full light and slopes facing the sun up
+            // to 1.3 times that, which must not all clip to one white.
+            double r = lerp(0.74, 0.90, t), g = lerp(0.79, 0.93, t), b = lerp(0.85, 0.96, t);
             // a few glinting crystals
             if ((hash2(x, y, 109u) & 0x3FF) < 3) r = g = b = 1.0;
             image.at(x, y) = colour(r, g, b);
