@@ -10,8 +10,9 @@ uniform sampler2D image; // the scene picture
 
 out vec4 fragColor;
 
-// Only colours whose brightest channel passes this glow at all, with a soft knee above it.
-const float threshold = 0.75;
+// Only colours whose brightest channel passes this glow at all, with a soft knee above it. Lit
+// paint stays below it on flat ground; lamps and the beam reach 1.
+const float threshold = 0.85;
 
 // What glows is coloured light: the beam, the health lights, the sky's blue. White and near-white
 // (sunlit snow, the fog) does not, or the whole landscape would haze over.
