@@ -39,8 +39,12 @@ void main()
     vec2 screen = gl_FragCoord.xy / vec2(textureSize(ReflectionMap, 0));
     vec3 reflection = texture(ReflectionMap, screen + normal.xy * distortion).rgb;
 
+    // A ripple tilted towards the eye mirrors sky higher up, one tilted away sky nearer the
+    // horizon. Shading by that tilt shows the ripples even where the mirrored scene is all one
+    // colour, which a shifted lookup alone cannot.
+    float tiltToEye = dot(normal.xy, normalize(toEye.xy + vec2(1e-4)));
     float glint = pow(max(dot(normal, normalize(LightVector + toEye)), 0.0), 120.0);
-    vec3 color = reflection * waterTint + DiffuseLight * glint;
+    vec3 color = reflection * waterTint * (1.0 - 0.6 * tiltToEye) + DiffuseLight * glint;
 
     if (FogEnabled) {
         float fog = clamp((distanceToEye - FogStart) / (FogEnd - FogStart), 0.0, 1.0);
