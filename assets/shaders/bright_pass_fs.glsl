@@ -14,7 +14,7 @@ out vec4 fragColor;
 // paint stays below it on flat ground; lamps and the beam reach 1.
 const float threshold = 0.85;
 
-// What glows is coloured light: the beam, the health lights, the sky's blue. White and near-white
+// What glows is coloured light: the beam, the health lights, a sunlit visor. White and near-white
 // (sunlit snow, the fog) does not, or the whole landscape would haze over.
 vec3 glow(vec3 c)
 {
