@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "draw/camera_base.hpp"
 #include "draw/math.hpp"
 
@@ -7,9 +10,7 @@ namespace {
 
 void expect_near(const vec3& actual, const vec3& expected, float tolerance = 1e-5f)
 {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
+    EXPECT_NEAR(glm::length(actual - expected), 0.0f, tolerance) << actual.x << "," << actual.y << "," << actual.z;
 }
 
 vec3 transform(const mat4& m, const vec3& p)
@@ -18,58 +19,45 @@ vec3 transform(const mat4& m, const vec3& p)
     return vec3(r) / r.w;
 }
 
-TEST(math, storage_is_column_major_with_the_translation_at_12_to_14)
+TEST(math, column_major_storage_and_rotation_in_degrees_composed_on_the_right)
 {
     const mat4 m = draw::translate(mat4(1.0f), vec3(5.0f, 6.0f, 7.0f));
     const float* elements = &m[0][0];
-    EXPECT_EQ(elements[12], 5.0f);
-    EXPECT_EQ(elements[13], 6.0f);
-    EXPECT_EQ(elements[14], 7.0f);
-    EXPECT_EQ(elements[15], 1.0f);
+    EXPECT_EQ(vec4(elements[12], elements[13], elements[14], elements[15]), vec4(5.0f, 6.0f, 7.0f, 1.0f));
     EXPECT_EQ(elements[3], 0.0f);
-}
 
-TEST(math, rotate_takes_degrees_and_normalises_the_axis)
-{
-    const mat4 r = draw::rotate(mat4(1.0f), 90.0f, vec3(0.0f, 0.0f, 2.0f));
-    expect_near(transform(r, vec3(1.0f, 0.0f, 0.0f)), vec3(0.0f, 1.0f, 0.0f));
-    // Composes on the right: translate then rotate turns the point before moving it.
-    const mat4 tr = draw::rotate(draw::translate(mat4(1.0f), vec3(10.0f, 0.0f, 0.0f)), 90.0f, vec3(0, 0, 1));
-    expect_near(transform(tr, vec3(1.0f, 0.0f, 0.0f)), vec3(10.0f, 1.0f, 0.0f));
+    // The axis is normalised; translate then rotate turns the point before moving it.
+    expect_near(transform(draw::rotate(mat4(1.0f), 90.0f, vec3(0, 0, 2)), vec3(1, 0, 0)), vec3(0, 1, 0));
+    expect_near(transform(draw::rotate(m, 90.0f, vec3(0, 0, 1)), vec3(1, 0, 0)), vec3(5, 7, 7));
 }
 
 TEST(math, look_at_is_right_handed)
 {
     const mat4 view = draw::look_at(vec3(0, 0, 10), vec3(0, 0, 0), vec3(0, 1, 0));
     expect_near(transform(view, vec3(0, 0, 0)), vec3(0, 0, -10));
-    // x stays to the right when looking down -z with y up.
     expect_near(transform(view, vec3(1, 0, 0)), vec3(1, 0, -10));
 }
 
-TEST(math, perspective_takes_the_vertical_field_of_view_in_degrees)
+TEST(math, projections_take_degrees_and_put_the_terms_in_their_row_and_column)
 {
     const mat4 p = draw::perspective_fov(60.0f, 800.0f, 600.0f, 1.0f, 50.0f);
-    EXPECT_NEAR(p[1][1], 1.7320508f, 1e-6f);
+    EXPECT_NEAR(p[1][1], 1.7320508f, 1e-6f); // vertical field of view
     EXPECT_NEAR(p[0][0], 1.2990381f, 1e-6f);
     EXPECT_NEAR(p[2][2], -1.0408163f, 1e-6f);
     EXPECT_NEAR(p[3][2], -2.0408163f, 1e-6f); // row 2, column 3
     EXPECT_EQ(p[2][3], -1.0f);                // row 3, column 2
     EXPECT_EQ(p[3][3], 0.0f);
+
+    const mat4 o = draw::ortho(-25.0f, 25.0f, -25.0f, 25.0f, -40.0f, 60.0f);
+    EXPECT_NEAR(o[0][0], 0.04f, 1e-7f);
+    EXPECT_NEAR(o[2][2], -0.02f, 1e-7f);
+    EXPECT_NEAR(o[3][2], -0.2f, 1e-7f);
+    EXPECT_EQ(o[3][3], 1.0f);
 }
 
-TEST(math, ortho_matches_the_light_box)
-{
-    const mat4 p = draw::ortho(-25.0f, 25.0f, -25.0f, 25.0f, -40.0f, 60.0f);
-    EXPECT_NEAR(p[0][0], 0.04f, 1e-7f);
-    EXPECT_NEAR(p[1][1], 0.04f, 1e-7f);
-    EXPECT_NEAR(p[2][2], -0.02f, 1e-7f);
-    EXPECT_NEAR(p[3][2], -0.2f, 1e-7f);
-    EXPECT_EQ(p[3][3], 1.0f);
-}
-
-class fixed_camera : public draw::camera_base {
+class fixed_view : public draw::camera_base {
 public:
-    explicit fixed_camera(const mat4& view) : view_(view) {}
+    explicit fixed_view(const mat4& view) : view_(view) {}
     mat4 projection_matrix() const override { return mat4(1.0f); }
     mat4 view_matrix() const override { return view_; }
     vec3 eye_position() const override { return vec3(0.0f); }
@@ -83,40 +71,30 @@ private:
 TEST(math, mirror_view_reflects_across_the_water_level_before_viewing)
 {
     const mat4 view = draw::look_at(vec3(3, -8, 5), vec3(0, 0, 0), vec3(0, 0, 1));
-    const fixed_camera camera(view);
+    const fixed_view camera(view);
     expect_near(transform(draw::mirror_view(camera, 0.0f), vec3(1, 2, 3)), transform(view, vec3(1, 2, -3)));
     expect_near(transform(draw::mirror_view(camera, 1.0f), vec3(1, 2, 3)), transform(view, vec3(1, 2, -1)));
 }
 
-TEST(math, frustum_planes_of_the_unit_cube_point_outwards)
+TEST(math, frustum_planes_point_outwards)
 {
-    const draw::frustum planes = draw::frustum_planes(mat4(1.0f), mat4(1.0f));
+    const draw::frustum cube = draw::frustum_planes(mat4(1.0f), mat4(1.0f));
     const vec4 expected[6] = {{-1, 0, 0, -1}, {1, 0, 0, -1}, {0, -1, 0, -1},
                               {0, 1, 0, -1},  {0, 0, -1, -1}, {0, 0, 1, -1}};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(planes[i], expected[i]) << "plane " << i;
+        EXPECT_EQ(cube[i], expected[i]) << "plane " << i;
     }
-}
 
-TEST(math, frustum_planes_of_a_camera_contain_what_it_sees)
-{
-    const mat4 view = draw::look_at(vec3(0, 0, 0), vec3(0, 1, 0), vec3(0, 0, 1));
-    const mat4 projection = draw::perspective_fov(60.0f, 800.0f, 600.0f, 1.0f, 50.0f);
-    const draw::frustum planes = draw::frustum_planes(view, projection);
-    const auto outside = [&planes](const vec3& p) {
-        for (const vec4& plane : planes) {
-            if (glm::dot(vec3(plane), p) + plane.w > 0.0f) {
-                return true;
-            }
-        }
-        return false;
-    };
-    EXPECT_FALSE(outside(vec3(0, 10, 0)));
-    EXPECT_TRUE(outside(vec3(0, -10, 0)));  // behind
-    EXPECT_TRUE(outside(vec3(0, 60, 0)));   // beyond the far plane
-    EXPECT_TRUE(outside(vec3(0, 0.5f, 0))); // before the near plane
-    EXPECT_TRUE(outside(vec3(30, 10, 0)));  // far to the right
-    // The far plane lies at distance 50 along the view direction.
+    // Seen from the origin along +y: what lies ahead is inside; behind, beyond the far plane,
+    // before the near plane or far to the right is not.
+    const draw::frustum planes = draw::frustum_planes(draw::look_at(vec3(0, 0, 0), vec3(0, 1, 0), vec3(0, 0, 1)),
+                                                      draw::perspective_fov(60.0f, 800.0f, 600.0f, 1.0f, 50.0f));
+    for (const auto& [p, inside] : {std::pair{vec3(0, 10, 0), true}, {vec3(0, -10, 0), false},
+                                    {vec3(0, 60, 0), false}, {vec3(0, 0.5f, 0), false}, {vec3(30, 10, 0), false}}) {
+        const bool outside = std::any_of(planes.begin(), planes.end(),
+                                         [&](const vec4& plane) { return glm::dot(vec3(plane), p) + plane.w > 0.0f; });
+        EXPECT_EQ(outside, !inside) << p.x << "," << p.y;
+    }
     EXPECT_NEAR(glm::dot(vec3(planes[5]), vec3(0, 50, 0)) + planes[5].w, 0.0f, 1e-3f);
 }
 
