@@ -22,8 +22,7 @@ using lit_scene = test::effect_test;
 // in /tmp for looking at.
 TEST_F(lit_scene, shadow_glow_fog_and_water_clipping_show_in_one_frame)
 {
-    const std::unique_ptr<draw::shadow_map> shadows = test::game_shadow_map();
-    ASSERT_TRUE(shadows);
+    const auto shadows = test::game_shadow_map();
     draw::basic_effect basic(content);
     scene frame;
     frame.water_level = -0.5f;

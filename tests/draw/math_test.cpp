@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "draw/camera_base.hpp"
 #include "draw/math.hpp"
+#include "effect_fixture.hpp"
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST(math, look_at_is_right_handed)
     expect_near(transform(view, vec3(1, 0, 0)), vec3(1, 0, -10));
 }
 
-TEST(math, projections_take_degrees_and_put_the_terms_in_their_row_and_column)
+TEST(math, perspective_takes_degrees_and_puts_the_terms_in_their_row_and_column)
 {
     const mat4 p = draw::perspective_fov(60.0f, 800.0f, 600.0f, 1.0f, 50.0f);
     EXPECT_NEAR(p[1][1], 1.7320508f, 1e-6f); // vertical field of view
@@ -47,44 +47,18 @@ TEST(math, projections_take_degrees_and_put_the_terms_in_their_row_and_column)
     EXPECT_NEAR(p[3][2], -2.0408163f, 1e-6f); // row 2, column 3
     EXPECT_EQ(p[2][3], -1.0f);                // row 3, column 2
     EXPECT_EQ(p[3][3], 0.0f);
-
-    const mat4 o = draw::ortho(-25.0f, 25.0f, -25.0f, 25.0f, -40.0f, 60.0f);
-    EXPECT_NEAR(o[0][0], 0.04f, 1e-7f);
-    EXPECT_NEAR(o[2][2], -0.02f, 1e-7f);
-    EXPECT_NEAR(o[3][2], -0.2f, 1e-7f);
-    EXPECT_EQ(o[3][3], 1.0f);
 }
-
-class fixed_view : public draw::camera_base {
-public:
-    explicit fixed_view(const mat4& view) : view_(view) {}
-    mat4 projection_matrix() const override { return mat4(1.0f); }
-    mat4 view_matrix() const override { return view_; }
-    vec3 eye_position() const override { return vec3(0.0f); }
-    float far_distance() const override { return 50.0f; }
-    vec3 direction() const override { return vec3(0.0f, 1.0f, 0.0f); }
-
-private:
-    mat4 view_;
-};
 
 TEST(math, mirror_view_reflects_across_the_water_level_before_viewing)
 {
-    const mat4 view = draw::look_at(vec3(3, -8, 5), vec3(0, 0, 0), vec3(0, 0, 1));
-    const fixed_view camera(view);
+    const test::fixed_camera camera(vec3(3, -8, 5), vec3(0, 0, 0), 50.0f);
+    const mat4 view = camera.view_matrix();
     expect_near(transform(draw::mirror_view(camera, 0.0f), vec3(1, 2, 3)), transform(view, vec3(1, 2, -3)));
     expect_near(transform(draw::mirror_view(camera, 1.0f), vec3(1, 2, 3)), transform(view, vec3(1, 2, -1)));
 }
 
 TEST(math, frustum_planes_point_outwards)
 {
-    const draw::frustum cube = draw::frustum_planes(mat4(1.0f), mat4(1.0f));
-    const vec4 expected[6] = {{-1, 0, 0, -1}, {1, 0, 0, -1}, {0, -1, 0, -1},
-                              {0, 1, 0, -1},  {0, 0, -1, -1}, {0, 0, 1, -1}};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(cube[i], expected[i]) << "plane " << i;
-    }
-
     // Seen from the origin along +y: what lies ahead is inside; behind, beyond the far plane,
     // before the near plane or far to the right is not.
     const draw::frustum planes = draw::frustum_planes(draw::look_at(vec3(0, 0, 0), vec3(0, 1, 0), vec3(0, 0, 1)),
@@ -94,6 +68,9 @@ TEST(math, frustum_planes_point_outwards)
         const bool outside = std::any_of(planes.begin(), planes.end(),
                                          [&](const vec4& plane) { return glm::dot(vec3(plane), p) + plane.w > 0.0f; });
         EXPECT_EQ(outside, !inside) << p.x << "," << p.y;
+    }
+    for (const vec4& plane : planes) {
+        EXPECT_NEAR(glm::length(vec3(plane)), 1.0f, 1e-5f) << "distances in world units";
     }
     EXPECT_NEAR(glm::dot(vec3(planes[5]), vec3(0, 50, 0)) + planes[5].w, 0.0f, 1e-3f);
 }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "draw/material.hpp"
@@ -18,8 +20,7 @@ using shadow_map = test::effect_test;
 
 TEST_F(shadow_map, a_caster_leaves_its_depth_under_it_and_nothing_elsewhere)
 {
-    const std::unique_ptr<draw::shadow_map> map = test::game_shadow_map();
-    ASSERT_TRUE(map);
+    const auto map = test::game_shadow_map();
     constexpr int size = draw::shadow_map::size;
     scene frame;
     const auto box = test::make_box(vec3(-1.0f), vec3(1.0f));
@@ -35,27 +36,27 @@ TEST_F(shadow_map, a_caster_leaves_its_depth_under_it_and_nothing_elsewhere)
     while (glGetError() != GL_NO_ERROR) {
     }
     map->render_depth(frame, camera);
-    EXPECT_EQ(test::integer_state(GL_FRAMEBUFFER_BINDING), 0) << "later passes draw to the screen again";
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    GLint bound = -1;
+    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
+    EXPECT_EQ(bound, 0) << "later passes draw to the screen again";
 
     std::vector<float> depths(static_cast<std::size_t>(size) * size);
     glBindTexture(GL_TEXTURE_2D, map->depth_texture());
     glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
     glBindTexture(GL_TEXTURE_2D, 0);
-    // Where a world point lands in the map: texel column, row and depth.
-    const auto texel_of = [&](const vec3& world) {
+    // The map's depth where a world point lands, and the point's own depth as the light sees it.
+    const auto depths_at = [&](const vec3& world) {
         const vec4 p = map->bias_matrix() * map->depth_view_projection() * vec4(world, 1.0f);
-        return vec3(p.x * size, p.y * size, p.z);
-    };
-    const auto depth_at = [&](const vec3& texel) {
-        return depths[static_cast<std::size_t>(texel.y) * size + static_cast<std::size_t>(texel.x)];
+        const auto texel = static_cast<std::size_t>(p.y * size) * size + static_cast<std::size_t>(p.x * size);
+        return std::pair{depths[texel], p.z};
     };
 
-    const vec3 top = texel_of(vec3(25.0f, 0.0f, 3.0f));
-    EXPECT_NEAR(depth_at(top), top.z, 0.001f) << "the box's lit face is what the light sees first";
-    EXPECT_LT(depth_at(top), 1.0f);
+    const auto [top, top_depth] = depths_at(vec3(25.0f, 0.0f, 3.0f));
+    EXPECT_NEAR(top, top_depth, 0.001f) << "the box's lit face is what the light sees first";
+    EXPECT_LT(top, 1.0f);
     for (const vec3& clear : {vec3(10.0f, 10.0f, 0.0f), vec3(40.0f, -10.0f, 0.0f), vec3(15.0f, -8.0f, 3.0f)}) {
-        EXPECT_EQ(depth_at(texel_of(clear)), 1.0f) << clear.x << "," << clear.y;
+        EXPECT_EQ(depths_at(clear).first, 1.0f) << clear.x << "," << clear.y;
     }
     const auto covered = std::count_if(depths.begin(), depths.end(), [](float d) { return d < 1.0f; });
     // A 2-unit cube seen at 45 degrees across a 50-unit map covers about 82 x 116 texels.
