@@ -83,8 +83,10 @@ TEST_F(effect, start_sets_and_stop_clears_the_state_each_pass_needs)
     glDisable(GL_BLEND);
 }
 
-// The conventions of the uploads; that every uniform exists shows in the lit-scene test, whose
-// setters throw for a missing one, and a transposed matrix would garble its picture.
+// The conventions of the uploads; that most uniforms exist shows in the lit-scene test, whose
+// setters throw for a missing one, and a transposed matrix would garble its picture. The two
+// material maps are not used there, so their samplers are bound here: a shader that lost them
+// would stop the game at its first textured material.
 TEST_F(effect, light_points_towards_the_sun_and_booleans_arrive_as_integers)
 {
     draw::basic_effect basic(content);
@@ -105,6 +107,8 @@ TEST_F(effect, light_points_towards_the_sun_and_booleans_arrive_as_integers)
             EXPECT_EQ(value, on ? 1 : 0) << name;
         }
     }
+    EXPECT_NO_THROW(basic.bind_texture("DiffuseMap", 0, 0));
+    EXPECT_NO_THROW(basic.bind_texture("EmissiveMap", 0, 1));
     basic.stop();
 }
 
