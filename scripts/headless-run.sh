@@ -27,7 +27,8 @@ sleep "$seconds"
 import -window "$window" "$shot"
 echo "Saved a screenshot of the window to $shot."
 xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key --window "$window" Escape
+# The window is gone before the key is released; xdotool complains about that.
+xdotool key --window "$window" Escape 2>/dev/null
 for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
