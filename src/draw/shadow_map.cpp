@@ -23,7 +23,8 @@ namespace {
 {
     std::cout << message << std::endl;
     if (isatty(STDIN_FILENO) != 0) {
-        std::cout << "Press Enter to continue . . ." << std::endl;
+        // The prompt goes to stderr so standard output carries only the failure's own lines.
+        std::cerr << "Press Enter to continue . . ." << std::endl;
         std::string line;
         std::getline(std::cin, line);
     }
