@@ -1,6 +1,7 @@
 #include "app/config.hpp"
 
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -56,7 +57,9 @@ int parse_int(const std::string& text)
 config::config(const std::string& path)
 {
     std::ifstream file(path, std::ios::in | std::ios::binary);
-    if (!file.is_open()) {
+    // A directory opens, but cannot be read as a file.
+    std::error_code ignored;
+    if (!file.is_open() || std::filesystem::is_directory(path, ignored)) {
         throw exception("Config file not found.");
     }
     const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

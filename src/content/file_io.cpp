@@ -1,5 +1,6 @@
 #include "content/file_io.hpp"
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace content {
@@ -7,7 +8,9 @@ namespace content {
 std::ifstream open_input_file(const std::string& path)
 {
     std::ifstream stream(path, std::ios::in | std::ios::binary);
-    if (!stream.is_open()) {
+    // A directory opens, but reading it fails or reports an absurd size.
+    std::error_code ignored;
+    if (!stream.is_open() || std::filesystem::is_directory(path, ignored)) {
         throw std::runtime_error("Stream could not be opened. File name: " + path);
     }
     return stream;
@@ -19,7 +22,7 @@ std::vector<char> read_file_bytes(const std::string& path)
     stream.seekg(0, std::ios::end);
     const std::streamoff size = stream.tellg();
     stream.seekg(0, std::ios::beg);
-    // A directory opens but has no size; read nothing rather than a negative count.
+    // Files without a size (as some special files report) read as empty.
     std::vector<char> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
     stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(stream.gcount()));

@@ -29,6 +29,8 @@ TEST(config, missing_file_is_a_plain_exception)
 {
     test::temp_dir dir;
     EXPECT_EQ(message_of([&] { kalvanor::config c(dir.file("config.txt")); }), "Config file not found.");
+    // A folder of that name opens but cannot be read.
+    EXPECT_EQ(message_of([&] { kalvanor::config c(dir.path()); }), "Config file not found.");
 }
 
 TEST(config, crlf_and_lf_files_give_the_same_entries)

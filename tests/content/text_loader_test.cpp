@@ -15,12 +15,14 @@ TEST(text_loader, returns_the_bytes_unchanged)
     content::text_loader loader(dir.path() + "/");
     EXPECT_EQ(*loader.load("shaders/empty.glsl"), "");
     EXPECT_EQ(*loader.load("shaders/crlf.glsl"), std::string("a\r\nb\0c\r\n", 8));
-    try {
-        loader.load("/missing.glsl");
-        FAIL() << "expected an exception";
-    } catch (const std::runtime_error& e) {
-        // The root and the name are joined as they stand.
-        EXPECT_EQ(e.what(), "Stream could not be opened. File name: " + dir.path() + "//missing.glsl");
+    // The root and the name are joined as they stand; a directory is no file either.
+    for (const std::string name : {"/missing.glsl", "shaders"}) {
+        try {
+            loader.load(name);
+            ADD_FAILURE() << "expected an exception for " << name;
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(e.what(), "Stream could not be opened. File name: " + dir.path() + "/" + name);
+        }
     }
 }
 
