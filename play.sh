@@ -9,10 +9,11 @@ ensure_packages "$kalvanor_packages_game"
 cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$here/build" -j"$(nproc)" --target kalvanor
 
+# Resolved before changing folder, so a relative path means the caller's folder.
+shot=$(realpath -m "${KALVANOR_SCREENSHOT:-$here/kalvanor-screenshot.png}")
 cd "$here"
 if has_display; then
     exec build/kalvanor
 fi
-shot=${KALVANOR_SCREENSHOT:-$here/kalvanor-screenshot.png}
 echo "No display found: running the game under Xvfb (1024x768) instead."
 xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/headless-run.sh "$here/build/kalvanor" "$shot"

@@ -7,24 +7,42 @@ binary=$1
 shot=$2
 seconds=${3:-5}
 
+stop_game() {
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+}
+
 "$binary" &
 pid=$!
 window=""
-for _ in $(seq 50); do
+for _ in $(seq 100); do
     window=$(xdotool search --name '^Kalvanor' 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
+    sleep 0.1
 done
 if [ -z "$window" ]; then
-    wait "$pid"
-    status=$?
-    echo "The game did not open a window (exit status $status)."
+    if kill -0 "$pid" 2>/dev/null; then
+        stop_game
+        echo "The game opened no window within 10 seconds; stopped it."
+    else
+        wait "$pid"
+        echo "The game ended without opening a window (exit status $?)."
+    fi
     exit 1
 fi
 echo "The game opened its window \"$(xdotool getwindowname "$window")\"; letting it run for $seconds seconds."
 sleep "$seconds"
-import -window "$window" "$shot"
+if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"
+    echo "The game ended by itself (exit status $?) before the screenshot."
+    exit 1
+fi
+if ! import -window "$window" "$shot" 2>/dev/null; then
+    stop_game
+    echo "Could not save a screenshot to $shot; stopped the game."
+    exit 1
+fi
 echo "Saved a screenshot of the window to $shot."
 xdotool windowfocus --sync "$window" 2>/dev/null
 # The window is gone before the key is released; xdotool complains about that.
@@ -34,7 +52,7 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 if kill -0 "$pid" 2>/dev/null; then
-    kill "$pid"
+    stop_game
     echo "The game did not end on Escape; stopped it."
     exit 1
 fi
