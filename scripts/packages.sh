@@ -23,8 +23,16 @@ ensure_packages() {
             return 1
         fi
     fi
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    local log
+    log=$(mktemp)
+    if ! { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
+            --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        echo "Installing the packages failed." >&2
+        return 1
+    fi
+    rm -f "$log"
 }
 
 has_display() {
