@@ -32,17 +32,9 @@ game::game()
     debug_status_ = std::make_unique<debug_status>();
 }
 
-game::~game()
-{
-    // Reverse order of construction: the window must outlive everything that uses its context.
-    debug_status_.reset();
-    controllers_.reset();
-    content_.reset();
-    keyboard_.reset();
-    mouse_.reset();
-    application_.reset();
-    configuration_.reset();
-}
+// The members go in reverse order of construction: everything that uses the window's context
+// before the window itself.
+game::~game() = default;
 
 bool game::update(double dt)
 {

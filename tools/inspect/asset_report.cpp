@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include "content/bmp_image.hpp"
+#include "content/image.hpp"
+#include "content/image_loader.hpp"
 #include "content/mesh_loader.hpp"
 #include "pam_file.hpp"
 
@@ -41,7 +43,7 @@ bool report_bmp(const std::string& path, const std::string& pam_path)
     const bool clean = picture.read_from_file(path);
     std::cout << path << ": bmp " << picture.width() << "x" << picture.height() << ", "
               << picture.bit_depth() << "-bit" << std::endl;
-    if (!pam_path.empty() && !write_pam(pam_path, picture)) {
+    if (!pam_path.empty() && !write_pam(pam_path, *content::image_from_bmp(picture))) {
         std::cerr << "kalvanor-inspect: cannot write " << pam_path << std::endl;
         return false;
     }
