@@ -1,27 +1,13 @@
 #include "draw/shader_program.hpp"
 
 #include <stdexcept>
-#include <vector>
 
 #include "app/exception.hpp"
+#include "draw/info_log.hpp"
 
 namespace draw {
 
 namespace {
-
-// The driver's log up to its first zero character. A length of 0 (no log at all) gives "".
-template <typename GetLength, typename GetLog>
-std::string info_log(GLuint object, GetLength get_length, GetLog get_log)
-{
-    GLint length = 0;
-    get_length(object, GL_INFO_LOG_LENGTH, &length);
-    if (length <= 0) {
-        return std::string();
-    }
-    std::vector<GLchar> log(static_cast<std::size_t>(length) + 1, '\0');
-    get_log(object, length, nullptr, log.data());
-    return std::string(log.data());
-}
 
 const char* stage_name(GLenum stage)
 {

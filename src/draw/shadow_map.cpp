@@ -4,12 +4,12 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <vector>
 
 #include <unistd.h>
 
 #include "draw/camera_base.hpp"
 #include "draw/geometry.hpp"
+#include "draw/info_log.hpp"
 #include "scene/scene.hpp"
 
 namespace draw {
@@ -29,18 +29,6 @@ namespace {
         std::getline(std::cin, line);
     }
     std::exit(-1);
-}
-
-template <typename GetLength, typename GetLog>
-std::string info_log(GLuint object, GetLength get_length, GetLog get_log)
-{
-    GLint length = 0;
-    get_length(object, GL_INFO_LOG_LENGTH, &length);
-    std::vector<GLchar> log(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    if (length > 0) {
-        get_log(object, length, nullptr, log.data());
-    }
-    return std::string(log.data());
 }
 
 } // namespace
