@@ -27,18 +27,19 @@ const char* stage_name(GLenum stage)
 
 // Looks a name up in `cache`, asking GL only for names not seen before; -1 is never cached.
 template <typename Lookup>
-GLint cached_location(std::map<std::string, GLint>& cache, const std::string& name, const char* kind,
+GLint cached_location(std::map<std::string, GLint, std::less<>>& cache, std::string_view name, const char* kind,
                       Lookup lookup)
 {
     const auto found = cache.find(name);
     if (found != cache.end()) {
         return found->second;
     }
-    const GLint location = lookup(name.c_str());
+    std::string key(name); // GL wants the name NUL-terminated
+    const GLint location = lookup(key.c_str());
     if (location == -1) {
-        throw std::runtime_error(std::string(kind) + " '" + name + "' unused or not defined.");
+        throw std::runtime_error(std::string(kind) + " '" + key + "' unused or not defined.");
     }
-    cache.emplace(name, location);
+    cache.emplace(std::move(key), location);
     return location;
 }
 
@@ -103,13 +104,13 @@ shader_program::shader_program(const std::string& vertex_source, const std::stri
 
 shader_program::~shader_program() { glDeleteProgram(program_); }
 
-GLint shader_program::uniform_location(const std::string& name)
+GLint shader_program::uniform_location(std::string_view name)
 {
     return cached_location(uniform_locations_, name, "Uniform",
                            [this](const char* n) { return glGetUniformLocation(program_, n); });
 }
 
-GLint shader_program::attribute_location(const std::string& name)
+GLint shader_program::attribute_location(std::string_view name)
 {
     return cached_location(attribute_locations_, name, "Attribute",
                            [this](const char* n) { return glGetAttribLocation(program_, n); });

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "draw/gl.hpp"
 
@@ -28,14 +29,18 @@ public:
 
     // Throws std::runtime_error "Uniform '<name>' unused or not defined." when GL reports -1,
     // which includes uniforms the GLSL compiler optimised away.
-    GLint uniform_location(const std::string& name);
+    GLint uniform_location(std::string_view name);
     // Throws std::runtime_error "Attribute '<name>' unused or not defined." likewise.
-    GLint attribute_location(const std::string& name);
+    GLint attribute_location(std::string_view name);
 
 private:
+    // Transparent comparison: a cached name is found without building a std::string, so the
+    // setters called every frame allocate nothing.
+    using location_cache = std::map<std::string, GLint, std::less<>>;
+
     GLuint program_;
-    std::map<std::string, GLint> attribute_locations_;
-    std::map<std::string, GLint> uniform_locations_;
+    location_cache attribute_locations_;
+    location_cache uniform_locations_;
 };
 
 } // namespace draw

@@ -26,7 +26,7 @@ void simple_effect::on_stop() {}
 
 void simple_effect::draw() { check_started(); }
 
-void simple_effect::bind_attribute(const std::string& name, GLuint buffer, GLenum component_type,
+void simple_effect::bind_attribute(std::string_view name, GLuint buffer, GLenum component_type,
                                    GLint component_count)
 {
     check_started();
@@ -36,7 +36,7 @@ void simple_effect::bind_attribute(const std::string& name, GLuint buffer, GLenu
     glVertexAttribPointer(static_cast<GLuint>(location), component_count, component_type, GL_FALSE, 0, nullptr);
 }
 
-void simple_effect::bind_texture(const std::string& sampler, GLuint texture, GLint unit)
+void simple_effect::bind_texture(std::string_view sampler, GLuint texture, GLint unit)
 {
     const GLint location = uniform(sampler);
     glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(unit));
@@ -44,27 +44,27 @@ void simple_effect::bind_texture(const std::string& sampler, GLuint texture, GLi
     glUniform1i(location, unit);
 }
 
-GLint simple_effect::uniform(const std::string& name)
+GLint simple_effect::uniform(std::string_view name)
 {
     check_started();
     return program_->uniform_location(name);
 }
 
-void simple_effect::set_uniform(const std::string& name, bool value) { glUniform1i(uniform(name), value ? 1 : 0); }
+void simple_effect::set_uniform(std::string_view name, bool value) { glUniform1i(uniform(name), value ? 1 : 0); }
 
-void simple_effect::set_uniform(const std::string& name, float value) { glUniform1f(uniform(name), value); }
+void simple_effect::set_uniform(std::string_view name, float value) { glUniform1f(uniform(name), value); }
 
-void simple_effect::set_uniform(const std::string& name, const vec2& value)
+void simple_effect::set_uniform(std::string_view name, const vec2& value)
 {
     glUniform2f(uniform(name), value.x, value.y);
 }
 
-void simple_effect::set_uniform(const std::string& name, const vec3& value)
+void simple_effect::set_uniform(std::string_view name, const vec3& value)
 {
     glUniform3f(uniform(name), value.x, value.y, value.z);
 }
 
-void simple_effect::set_uniform(const std::string& name, const mat4& value)
+void simple_effect::set_uniform(std::string_view name, const mat4& value)
 {
     // Column-major as stored, never transposed.
     glUniformMatrix4fv(uniform(name), 1, GL_FALSE, &value[0][0]);
@@ -81,7 +81,7 @@ GLuint simple_effect::create_quad_buffer()
     return buffer;
 }
 
-void simple_effect::draw_quad(const std::string& attribute, GLuint quad_buffer)
+void simple_effect::draw_quad(std::string_view attribute, GLuint quad_buffer)
 {
     check_started();
     bind_attribute(attribute, quad_buffer, GL_BYTE, 2);
