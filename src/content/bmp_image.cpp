@@ -34,8 +34,9 @@ std::size_t read_some(std::istream& in, std::vector<std::uint8_t>& bytes)
 template <typename T>
 bool read_le(std::istream& in, T& value)
 {
-    std::vector<std::uint8_t> bytes(sizeof(T));
-    if (read_some(in, bytes) != sizeof(T)) {
+    std::uint8_t bytes[sizeof(T)];
+    in.read(reinterpret_cast<char*>(bytes), sizeof(T));
+    if (in.gcount() != static_cast<std::streamsize>(sizeof(T))) {
         return false;
     }
     std::uint32_t assembled = 0;
@@ -89,8 +90,8 @@ struct bmp_headers {
     }
 };
 
-// The lines of the first reason, in the Part's order, to refuse a complete header; none if it
-// is acceptable.
+// The lines of the first reason to refuse a complete header, in the order they are checked;
+// none if it is acceptable.
 std::vector<std::string> header_problem(const bmp_headers& h, const std::string& path)
 {
     const std::string file = "Bitmap Error: " + path;
@@ -350,7 +351,7 @@ void bmp_image::read_rows(std::istream& in)
 bool bmp_image::decode_row(const std::vector<std::uint8_t>& row, int j)
 {
     const std::size_t depth = static_cast<std::size_t>(bit_depth_);
-    // The Part's guard for a row too short for the width; a row sized by row_size always passes.
+    // Guards a row too short for the width; a row sized by row_size always passes.
     if (row.size() * 8 < static_cast<std::size_t>(width_) * depth) {
         return false;
     }
@@ -392,7 +393,7 @@ void bmp_image::read_16bit_rows(std::istream& in, bool masks_in_file, std::int64
 
     std::vector<std::uint8_t> row(row_size(width_, 16));
     for (int j = height_ - 1; j >= 0; --j) {
-        // Best effort, as the Part reads pixel by pixel without a message: every pixel that
+        // Best effort, pixel by pixel and without a message: every pixel that
         // arrived whole is decoded, and the rest of the grid stays white.
         const std::size_t got = read_some(in, row);
         const int whole = static_cast<int>(std::min<std::size_t>(got / 2, static_cast<std::size_t>(width_)));
