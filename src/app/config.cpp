@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 
 namespace kalvanor {
 

@@ -1,6 +1,6 @@
 #include "content/image.hpp"
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 
 namespace kalvanor {
 

@@ -1,6 +1,6 @@
 #include "content/mesh.hpp"
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 
 namespace kalvanor {
 

@@ -1,6 +1,6 @@
 #include "draw/framebuffer.hpp"
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 
 #ifndef GL_CLAMP
 #define GL_CLAMP 0x2900 // compatibility contexts only; the game never asks for a core profile

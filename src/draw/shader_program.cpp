@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 #include "draw/info_log.hpp"
 
 namespace draw {

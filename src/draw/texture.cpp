@@ -1,6 +1,6 @@
 #include "draw/texture.hpp"
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 
 namespace draw {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/mouse.hpp"
+#include "input/mouse.hpp"
 #include "model/orbit_rules.hpp"
 
 // Turns the camera orbit while the right mouse button is dragged.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 
 namespace model {
 

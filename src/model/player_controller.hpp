@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/keyboard.hpp"
-#include "app/mouse.hpp"
+#include "input/keyboard.hpp"
+#include "input/mouse.hpp"
 
 // W/S drive, A/D turn, the cursor aims, the left button fires.
 class player_controller {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 #include "content/mesh_loader.hpp"
 #include "support/temp_dir.hpp"
 

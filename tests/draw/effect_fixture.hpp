@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/exception.hpp"
+#include "base/exception.hpp"
 #include "content/manager.hpp"
 #include "draw/camera_base.hpp"
 #include "draw/geometry.hpp"

@@ -1,8 +1,8 @@
-#include "app/debug_status.hpp"
+#include "scene/debug_status.hpp"
 
 #include <cstdio>
 
-#include "app/keyboard.hpp"
+#include "input/keyboard.hpp"
 
 std::string fps_counter::to_string() const
 {

@@ -1,4 +1,4 @@
-#include "app/keyboard.hpp"
+#include "input/keyboard.hpp"
 
 #include <GLFW/glfw3.h>
 

@@ -1,4 +1,4 @@
-#include "app/mouse.hpp"
+#include "input/mouse.hpp"
 
 #include <GLFW/glfw3.h>
 

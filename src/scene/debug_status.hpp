@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/render_settings.hpp"
+#include "scene/render_settings.hpp"
 #include "scene/draw_counters.hpp"
 
 namespace kalvanor {

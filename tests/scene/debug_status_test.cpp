@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/debug_status.hpp"
+#include "scene/debug_status.hpp"
 
 namespace {
 
