@@ -98,12 +98,14 @@ void spawn_enemies(world& w)
 
 void steer_towards(model::EnemyRobotEntity& e, float dt, float tolerance)
 {
-    const vec3 to_target = e.target - e.position;
-    // Standing exactly on the target gives no direction: no turn.
+    // Only the horizontal part of the way counts: the enemy turns in the ground plane, and a
+    // wanted heading taken from the slanted direction would never be reached on a slope, so the
+    // enemy would swing back and forth every frame.
+    const vec2 to_target = vec2(e.target) - vec2(e.position);
+    // Standing exactly on (or under) the target gives no direction: no turn.
     if (glm::dot(to_target, to_target) > 0.0f) {
-        const vec3 f(-std::sin(e.heading), std::cos(e.heading), 0.0f);
-        // Three-dimensional on purpose: a height difference shortens the horizontal part.
-        const vec3 n = glm::normalize(to_target);
+        const vec2 f(-std::sin(e.heading), std::cos(e.heading));
+        const vec2 n = glm::normalize(to_target);
         const float sign = f.x * n.y - f.y * n.x < 0.0f ? -1.0f : 1.0f;
         float wanted = model::acos_clamped(n.y);
         if (n.x > 0.0f) {

@@ -16,8 +16,9 @@ extern const std::array<vec3, 4> patrol_corners;
 // Appends the twelve enemies of a new game to w.enemies.
 void spawn_enemies(world& w);
 
-// Turns the enemy's heading toward its target at about pi/2 radians per second, unless the
-// heading already lies within tolerance (radians) of the wanted one. dt in seconds.
+// Turns the enemy's heading toward the horizontal direction of its target at about pi/2 radians
+// per second, unless the heading already lies within tolerance (radians) of the wanted one.
+// dt in seconds.
 void steer_towards(model::EnemyRobotEntity& e, float dt, float tolerance);
 
 // One frame of every enemy: removal of the dead, regeneration, chase or patrol, movement.

@@ -32,6 +32,19 @@ TEST(steer_towards, turns_the_short_way_across_2pi_and_settles_without_oscillati
     }
 }
 
+TEST(steer_towards, holds_a_heading_that_faces_a_target_up_or_down_a_slope)
+{
+    // Straight ahead but 4 units higher over 10: only the horizontal direction decides.
+    for (const float rise : {4.0f, -4.0f}) {
+        model::EnemyRobotEntity e = test::enemy_at(0.0f, 0.0f, 0.0f);
+        e.target = vec3(0.0f, 10.0f, rise);
+        for (int k = 0; k < 30; ++k) {
+            steer_towards(e, 0.1f, 0.1f);
+        }
+        EXPECT_EQ(e.heading, 0.0f) << "rise " << rise;
+    }
+}
+
 class enemy_update_test : public testing::Test {
 protected:
     enemy_update_test() : w(test::flat_map()) { w.player.position = vec3(0.0f, -30.0f, 0.0f); }
