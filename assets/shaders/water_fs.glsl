@@ -13,7 +13,7 @@ uniform float FogStart;
 uniform float FogEnd;
 uniform sampler2D ReflectionMap; // the mirrored scene, the size of the target drawn into
 uniform sampler2D NormalMap;     // tangent-space normals, z up
-uniform vec2 RippleOffset;
+uniform vec2 RippleOffset;       // world units the ripples have drifted
 uniform float RippleScale;       // normal-map repeats per world unit
 uniform vec3 DiffuseLight;
 uniform vec3 LightVector;        // unit vector towards the light
@@ -26,10 +26,10 @@ const float distortion = 0.03; // screen fraction at full ripple tilt
 
 void main()
 {
-    // Two layers of the same map drifting apart hide its tiling.
-    vec2 uv = worldPosition.xy * RippleScale;
-    vec3 n1 = texture(NormalMap, uv + RippleOffset).xyz;
-    vec3 n2 = texture(NormalMap, uv * 1.7 - RippleOffset * 1.3).xyz;
+    // Two layers of the same map drifting apart hide its tiling. The offset is in world units,
+    // like the position, so both are scaled together.
+    vec3 n1 = texture(NormalMap, (worldPosition.xy + RippleOffset) * RippleScale).xyz;
+    vec3 n2 = texture(NormalMap, (worldPosition.xy * 1.7 - RippleOffset * 1.3) * RippleScale).xyz;
     vec3 normal = normalize(n1 + n2 - 1.0);
 
     vec3 toEye = CameraPosition - worldPosition;
