@@ -67,6 +67,11 @@ void application::run(game& game)
     }
 }
 
+void application::framebuffer_size(int& width, int& height) const
+{
+    glfwGetFramebufferSize(window_, &width, &height);
+}
+
 void application::set_title(const std::string& title)
 {
     settings_.title = title;

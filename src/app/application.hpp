@@ -27,6 +27,8 @@ public:
     void set_title(const std::string& title);
 
     GLFWwindow* window() const { return window_; }
+    // The drawable area in pixels: the window size, or more on high-density displays.
+    void framebuffer_size(int& width, int& height) const;
 
 private:
     GLFWwindow* window_ = nullptr; // owned

@@ -2,11 +2,14 @@
 
 #include "app/application.hpp"
 #include "app/config.hpp"
-#include "app/keyboard.hpp"
-#include "app/mouse.hpp"
 #include "content/manager.hpp"
+#include "input/keyboard.hpp"
+#include "input/mouse.hpp"
 #include "model/controllers.hpp"
 #include "model/world.hpp"
+#include "scene/debug_status.hpp"
+#include "scene/frame_pipeline.hpp"
+#include "scene/renderer.hpp"
 
 namespace kalvanor {
 
@@ -29,7 +32,12 @@ game::game()
     // The first use of the world creates it, loading the height map.
     controllers_ = std::make_unique<controllers>(application_->window());
     world_ = &world::instance();
-    debug_status_ = std::make_unique<debug_status>();
+    // Sized in pixels of the drawable area, which on high-density displays is larger than the
+    // window size that the cursor and the aim are measured in.
+    int width = 0;
+    int height = 0;
+    application_->framebuffer_size(width, height);
+    renderer_ = std::make_unique<renderer>(*content_, *world_, width, height);
 }
 
 // The members go in reverse order of construction: everything that uses the window's context
@@ -44,8 +52,12 @@ bool game::update(double dt)
     // Game state, player, camera orbit, enemies: the model runs in single precision.
     controllers_->update(static_cast<float>(dt));
 
-    debug_status_->update(*keyboard_, dt);
-    application_->set_title(debug_status_->title());
+    debug_status& status = renderer_->debug_status();
+    status.update(*keyboard_, dt);
+    // Every frame, so that settings chosen in debug mode stay in force after it is left.
+    renderer_->pipeline().render_settings = status.render_settings;
+    renderer_->draw(*world_);
+    application_->set_title(renderer_->title());
     return true;
 }
 

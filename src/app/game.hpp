@@ -2,9 +2,8 @@
 
 #include <memory>
 
-#include "app/debug_status.hpp"
-
 class controllers;
+class renderer;
 class world;
 
 namespace content {
@@ -40,8 +39,7 @@ private:
     std::unique_ptr<content::manager> content_;
     std::unique_ptr<controllers> controllers_;
     world* world_ = nullptr; // process-wide, not owned: it outlives the game
-    // Stands in for the renderer's debug status until the renderer exists.
-    std::unique_ptr<debug_status> debug_status_;
+    std::unique_ptr<::renderer> renderer_;
 };
 
 } // namespace kalvanor

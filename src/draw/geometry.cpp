@@ -73,4 +73,9 @@ geometry::~geometry()
     glDeleteBuffers(1, &normal_buffer_);
 }
 
+std::shared_ptr<geometry> geometry_of(const kalvanor::mesh_base& mesh)
+{
+    return std::make_shared<geometry>(mesh.vertices(), mesh.indices(), mesh.is_strip());
+}
+
 } // namespace draw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "content/mesh.hpp"
@@ -57,5 +58,8 @@ private:
     GLuint normal_buffer_ = 0;
     sphere bounding_sphere_;
 };
+
+// A shared GPU copy of `mesh`, a strip or a list as the mesh says; the mesh can go afterwards.
+std::shared_ptr<geometry> geometry_of(const kalvanor::mesh_base& mesh);
 
 } // namespace draw

@@ -45,6 +45,11 @@ struct scene {
     float water_level = 0.0f;
     std::shared_ptr<draw::texture> water_normal_map;
     vec2 ripple_offset{0.0f, 0.0f};
-    // In drawing order.
+    // In drawing order; fill it through add_item.
     std::vector<scene_item> items;
+
+    // Inserts a copy of `item` just before the first item that shares its geometry (the same
+    // object, not equal contents), or at the end when none does. Items of one geometry thus
+    // stay together, newest first, and the drawing binds each geometry once per pass.
+    void add_item(const scene_item& item);
 };

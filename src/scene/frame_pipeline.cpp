@@ -1,0 +1,277 @@
+#include "scene/frame_pipeline.hpp"
+
+#include "draw/basic_effect.hpp"
+#include "draw/bloom_effect.hpp"
+#include "draw/blur_effect.hpp"
+#include "draw/bright_pass_effect.hpp"
+#include "draw/camera_base.hpp"
+#include "draw/framebuffer.hpp"
+#include "draw/geometry.hpp"
+#include "draw/material.hpp"
+#include "draw/shadow_map.hpp"
+#include "draw/texture.hpp"
+#include "draw/water_effect.hpp"
+#include "scene/culling.hpp"
+#include "scene/scene.hpp"
+
+const char* name_of(render_pass pass)
+{
+    switch (pass) {
+    case render_pass::shadow: return "shadow";
+    case render_pass::reflection: return "reflection";
+    case render_pass::main: return "main";
+    case render_pass::water: return "water";
+    case render_pass::bright: return "bright";
+    case render_pass::blur: return "blur";
+    case render_pass::bloom: return "bloom";
+    }
+    return "unknown";
+}
+
+frame_pipeline::frame_pipeline(content::manager& content, int width, int height)
+    : width(width), height(height),
+      basic_(std::make_unique<draw::basic_effect>(content)),
+      water_(std::make_unique<draw::water_effect>(content)),
+      bright_pass_(std::make_unique<draw::bright_pass_effect>(content)),
+      blur_(std::make_unique<draw::blur_effect>(content)),
+      bloom_(std::make_unique<draw::bloom_effect>(content)),
+      shadow_map_(std::make_unique<draw::shadow_map>()),
+      scene_target_(std::make_unique<draw::framebuffer>(width, height, 1, true)),
+      reflection_target_(std::make_unique<draw::framebuffer>(width, height, 1, true)),
+      bloom_target_a_(std::make_unique<draw::framebuffer>(width / 2, height / 2, 1, false)),
+      bloom_target_b_(std::make_unique<draw::framebuffer>(width / 2, height / 2, 1, false))
+{
+}
+
+// Members go in reverse order: the targets, the shadow map, then the effects.
+frame_pipeline::~frame_pipeline() = default;
+
+void frame_pipeline::begin(render_pass pass)
+{
+    if (listener != nullptr) {
+        listener->pass_begun(pass);
+    }
+}
+
+void frame_pipeline::end(render_pass pass)
+{
+    if (listener != nullptr) {
+        listener->pass_ended(pass);
+    }
+}
+
+void frame_pipeline::render(const scene& frame, const draw::camera_base& camera)
+{
+    draw_counters = ::draw_counters();
+
+    const vec3& fog = frame.fog_color;
+    glClearDepth(1.0);
+    glClearColor(fog.r, fog.g, fog.b, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    begin(render_pass::shadow);
+    shadow_map_->render_depth(frame, camera);
+    end(render_pass::shadow);
+
+    begin(render_pass::reflection);
+    reflection_pass(frame, camera);
+    end(render_pass::reflection);
+
+    scene_target_->bind();
+    begin(render_pass::main);
+    main_pass(frame, camera);
+    end(render_pass::main);
+    begin(render_pass::water);
+    water_pass(frame, camera);
+    end(render_pass::water);
+    scene_target_->unbind();
+
+    bloom_passes();
+}
+
+void frame_pipeline::reflection_pass(const scene& frame, const draw::camera_base& camera)
+{
+    const vec3& fog = frame.fog_color;
+    reflection_target_->bind();
+    reflection_target_->clear_color(fog.r, fog.g, fog.b, 1.0f);
+    reflection_target_->clear_depth(1.0f);
+
+    const mat4 view = draw::mirror_view(camera, frame.water_level);
+    const mat4 projection = camera.projection_matrix();
+    // The mirror turns the winding of every triangle around.
+    glFrontFace(GL_CW);
+    basic_->start();
+    basic_->set_view_projection_matrix(projection * view);
+    const vec3 eye = camera.eye_position();
+    basic_->set_camera_position(vec3(eye.x, eye.y, 2.0f * frame.water_level - eye.z));
+    basic_->set_water_clipping(true);
+    draw_scene(frame, draw::frustum_planes(view, projection), false);
+    basic_->stop();
+    glFrontFace(GL_CCW);
+    reflection_target_->unbind();
+}
+
+void frame_pipeline::main_pass(const scene& frame, const draw::camera_base& camera)
+{
+    const vec3& fog = frame.fog_color;
+    scene_target_->clear_color(fog.r, fog.g, fog.b, 1.0f);
+    scene_target_->clear_depth(1.0f);
+
+    const mat4 view = camera.view_matrix();
+    const mat4 projection = camera.projection_matrix();
+    basic_->start();
+    basic_->set_view_projection_matrix(projection * view);
+    basic_->set_camera_position(camera.eye_position());
+    basic_->set_water_clipping(false);
+    draw_scene(frame, draw::frustum_planes(view, projection), true);
+    basic_->stop();
+}
+
+void frame_pipeline::water_pass(const scene& frame, const draw::camera_base& camera)
+{
+    draw::water_effect& water = *water_;
+    water.start();
+    water.set_camera_position(camera.eye_position());
+    water.set_view_projection_matrix(camera.projection_matrix() * camera.view_matrix());
+    water.set_fog_enabled(true);
+    water.set_fog_color(frame.fog_color);
+    water.set_fog_start(frame.fog_start);
+    water.set_fog_end(frame.fog_end);
+    water.set_water_level(frame.water_level);
+    water.bind_texture("ReflectionMap", reflection_target_->color_texture(0), 0);
+    water.bind_texture("NormalMap", frame.water_normal_map->name(), 1);
+    water.set_ripple_offset(frame.ripple_offset);
+    const float ripple_scale = 0.1f;
+    water.set_ripple_scale(ripple_scale);
+    water.set_diffuse_light(frame.light_color * frame.light_intensity);
+    water.set_light_direction(frame.light_direction);
+    water.set_transparency_enabled(render_settings.transparency);
+    water.draw();
+    water.stop();
+}
+
+void frame_pipeline::bloom_passes()
+{
+    begin(render_pass::bright);
+    bloom_target_a_->bind();
+    bright_pass_->start();
+    bright_pass_->bind_texture("image", scene_target_->color_texture(0), 0);
+    bright_pass_->draw();
+    bright_pass_->stop();
+    bloom_target_a_->unbind();
+    end(render_pass::bright);
+
+    // One horizontal and one vertical step; both targets have the same size.
+    begin(render_pass::blur);
+    blur_->start();
+    blur_->set_step(vec2(1.0f / static_cast<float>(bloom_target_a_->width()), 0.0f));
+    blur_->bind_texture("image", bloom_target_a_->color_texture(0), 0);
+    bloom_target_b_->bind();
+    blur_->draw();
+    bloom_target_b_->unbind();
+    blur_->set_step(vec2(0.0f, 1.0f / static_cast<float>(bloom_target_a_->height())));
+    blur_->bind_texture("image", bloom_target_b_->color_texture(0), 0);
+    bloom_target_a_->bind();
+    blur_->draw();
+    bloom_target_a_->unbind();
+    blur_->stop();
+    end(render_pass::blur);
+
+    begin(render_pass::bloom);
+    glViewport(0, 0, width, height);
+    bloom_->start();
+    bloom_->bind_texture("image", scene_target_->color_texture(0), 0);
+    bloom_->bind_texture("bloom", bloom_target_a_->color_texture(0), 1);
+    bloom_->draw();
+    bloom_->stop();
+    end(render_pass::bloom);
+}
+
+void frame_pipeline::draw_scene(const scene& frame, const draw::frustum& planes, bool counting)
+{
+    draw::basic_effect& basic = *basic_;
+    const ::render_settings& settings = render_settings;
+    glPolygonMode(GL_FRONT_AND_BACK, settings.wireframe ? GL_LINE : GL_FILL);
+
+    basic.set_ambient_light(frame.ambient_light);
+    basic.set_diffuse_light(frame.light_color * frame.light_intensity);
+    basic.set_light_direction(frame.light_direction);
+    basic.set_fog_enabled(true);
+    basic.set_fog_color(frame.fog_color);
+    basic.set_fog_start(frame.fog_start);
+    basic.set_fog_end(frame.fog_end);
+    basic.set_water_level(frame.water_level);
+    const mat4 depth_bias = shadow_map_->bias_matrix() * shadow_map_->depth_view_projection();
+    basic.bind_texture("ShadowMap", shadow_map_->depth_texture(), 2);
+
+    const GLfloat magnification = static_cast<GLfloat>(settings.linear_sampling ? GL_LINEAR : GL_NEAREST);
+    const GLfloat minification = static_cast<GLfloat>(settings.linear_mipmaps ? GL_LINEAR_MIPMAP_LINEAR
+                                                      : settings.mipmaps      ? GL_NEAREST_MIPMAP_NEAREST
+                                                                              : GL_NEAREST);
+    // Bindings are skipped while consecutive items share them (add_item keeps them together).
+    const draw::geometry* bound_geometry = nullptr;
+    const draw::material* bound_material = nullptr;
+    // Nothing changes the item list during the pass, so it is walked in place.
+    for (const scene_item& item : frame.items) {
+        const draw::geometry& geometry = *item.geometry;
+        const auto triangles = static_cast<std::int32_t>(geometry.triangle_count());
+        if (counting) {
+            draw_counters.meshes_total += 1;
+            draw_counters.triangles_total += triangles;
+        }
+        if (settings.culling && outside_frustum(geometry.bounding_sphere(), item.world_matrix, planes)) {
+            continue;
+        }
+        basic.set_depth_bias_mvp(depth_bias);
+
+        if (&geometry != bound_geometry) {
+            bound_geometry = &geometry;
+            basic.check_started();
+            glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, geometry.index_buffer());
+            basic.bind_attribute("inPosition", geometry.position_buffer(), GL_FLOAT, 3);
+            basic.bind_attribute("inTexcoord", geometry.texcoord_buffer(), GL_FLOAT, 2);
+            basic.bind_attribute("inNormal", geometry.normal_buffer(), GL_FLOAT, 3);
+        }
+
+        const draw::material& material = *item.material;
+        if (&material != bound_material) {
+            bound_material = &material;
+            basic.set_texcoord_scale(material.texcoord_scale);
+            basic.set_diffuse_color(material.diffuse_color);
+            basic.set_diffuse_map_enabled(material.diffuse_map != nullptr);
+            if (material.diffuse_map) {
+                basic.bind_texture("DiffuseMap", material.diffuse_map->name(), 0);
+                // The filters stay on the texture object until the settings change them again.
+                glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnification);
+                glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minification);
+            }
+            basic.set_emissive_color(material.emissive_color);
+            basic.set_emissive_map_enabled(material.emissive_map != nullptr);
+            if (material.emissive_map) {
+                basic.bind_texture("EmissiveMap", material.emissive_map->name(), 1);
+            }
+        }
+
+        if (material.depth_test_disabled) {
+            glDisable(GL_DEPTH_TEST);
+        } else {
+            glEnable(GL_DEPTH_TEST);
+        }
+        glDepthMask(material.depth_write_disabled ? GL_FALSE : GL_TRUE);
+        basic.set_world_matrix(item.world_matrix);
+        basic.check_started();
+        glDrawElements(geometry.triangle_strip() ? GL_TRIANGLE_STRIP : GL_TRIANGLES,
+                       static_cast<GLsizei>(geometry.index_count()), GL_UNSIGNED_INT, nullptr);
+        glDepthMask(GL_TRUE);
+        glEnable(GL_DEPTH_TEST);
+
+        if (counting) {
+            draw_counters.meshes_drawn += 1;
+            draw_counters.triangles_drawn += triangles;
+        }
+    }
+
+    if (settings.wireframe) {
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    }
+}
