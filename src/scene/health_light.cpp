@@ -12,24 +12,22 @@ health_light::health_light()
     geometry = draw::geometry_of(view::box_mesh({-0.2f, 0.2f, -0.2f, 0.2f, 0.4f, 0.0f}));
 }
 
-vec3 health_light::color() const
+vec3 health_color(float level, bool blinking, double time)
 {
-    const vec3 red(1.0f, 0.2f, 0.2f);
-    vec3 c(1.0f - 0.8f * level, 0.2f + 0.8f * level, 0.2f);
+    if (level <= 0.0f) {
+        return vec3(0.0f);
+    }
     // sin(time * 4 pi) > 0 for half of every half second.
     if (blinking && std::sin(time * 12.566) > 0.0) {
-        c = red;
+        return vec3(1.0f, 0.2f, 0.2f);
     }
-    if (level <= 0.0f) {
-        c = vec3(0.0f);
-    }
-    return c;
+    return vec3(1.0f - 0.8f * level, 0.2f + 0.8f * level, 0.2f);
 }
 
 void health_light::add_to(scene& frame) const
 {
     auto material = std::make_shared<draw::material>();
-    material->emissive_color = color();
+    material->emissive_color = health_color(level, blinking, time);
     material->diffuse_color = vec3(0.3f);
     frame.add_item(scene_item(geometry, std::move(material), world_matrix));
 }

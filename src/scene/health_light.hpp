@@ -9,14 +9,16 @@ class geometry;
 }
 struct scene;
 
-// The small glowing box above a robot: green at full health, red at none, black when dead, and
-// flashing red twice a second while the robot is being hit.
+// The colour of a health light: green (0.2, 1, 0.2) at full health `level` 1 through to red
+// (1, 0.2, 0.2) at 0, flashing red twice a second while `blinking` (the phase of the flash
+// follows the game `time` in seconds), and black at no health whatever else holds.
+vec3 health_color(float level, bool blinking, double time);
+
+// The small glowing box above a robot, coloured by health_color.
 class health_light {
 public:
     health_light();
 
-    // Its colour for the current fields: the health colour, the blink, then black at no health.
-    vec3 color() const;
     // Adds the box with a material of its own, made for this frame.
     void add_to(scene& frame) const;
 
