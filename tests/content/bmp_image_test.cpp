@@ -33,26 +33,22 @@ std::vector<rgba> grid(const bmp_image& bmp)
 bytes word(unsigned value) { return {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8)}; }
 bytes mask(unsigned value) { return join({word(value), word(value >> 16)}); }
 
-// Colour-table entry k of the tables below; entries keep their alpha.
-rgba entry(int k) { return {k, 255 - k, 7, k % 3}; }
-
-// A colour table of n entries as stored: blue, green, red, alpha.
+// A colour table of n entries as stored (blue, green, red, alpha), and entries of it by index:
+// entry k is (k, 255 - k, 7, k % 3), alpha kept.
 bytes table(int n)
 {
     bytes out;
     for (int k = 0; k < n; ++k) {
-        for (int value : {7, 255 - k, k, k % 3}) {
-            out.push_back(static_cast<unsigned char>(value));
-        }
+        out.insert(out.end(), {7, static_cast<unsigned char>(255 - k), static_cast<unsigned char>(k),
+                               static_cast<unsigned char>(k % 3)});
     }
     return out;
 }
-
 std::vector<rgba> entries(std::initializer_list<int> indices)
 {
     std::vector<rgba> out;
     for (int k : indices) {
-        out.push_back(entry(k));
+        out.push_back({k, 255 - k, 7, k % 3});
     }
     return out;
 }
@@ -85,12 +81,9 @@ protected:
 
 TEST_F(bmp_image_test, files_decode_to_these_pixels_and_lines)
 {
-    struct decode_case {
-        const char* what;
-        test::bmp_file file; // {width, height, depth, compression, pixels, table, extra, offset}
-        std::string output;
-        std::vector<rgba> pixels; // row by row from the top
-    };
+    // The file: {width, height, depth, compression, pixels, table, extra, offset}; the pixels row
+    // by row from the top.
+    struct decode_case { const char* what; test::bmp_file file; std::string output; std::vector<rgba> pixels; };
     const rgba red{248, 0, 0, 0};
     const std::vector<decode_case> cases = {
         {"24-bit rows are bottom-up, blue-green-red, padded to 4 bytes",
@@ -116,7 +109,7 @@ TEST_F(bmp_image_test, files_decode_to_these_pixels_and_lines)
          {1, 1, 16, 3, join({word(0xFFFF), {0, 0}}), join({mask(0xFF0000), mask(0x03E0), mask(0x001F)})},
          "", {{0, 248, 248, 0}}},
         {"a short colour table is padded with white", {3, 1, 4, 0, {0x01, 0x50, 0, 0}, table(2)}, underspecified,
-         {entry(0), entry(1), white}},
+         {{0, 255, 7, 0}, {1, 254, 7, 1}, white}},
         {"metadata is skipped", {1, 1, 24, 0, {1, 2, 3, 0}, {}, {9, 9, 9, 9, 9}}, metadata, {{3, 2, 1, 0}}},
         {"16-bit metadata is skipped after the masks (red and blue swapped)",
          {1, 1, 16, 3, join({word(0x001F), {0, 0}}), join({mask(0x001F), mask(0x03E0), mask(0x7C00)}), {9, 9, 9, 9}},
@@ -139,9 +132,8 @@ TEST_F(bmp_image_test, files_decode_to_these_pixels_and_lines)
         bmp = bmp_image();
         EXPECT_TRUE(read(dir.write("picture.bmp", c.file.build())));
         EXPECT_EQ(output, c.output);
-        EXPECT_EQ(bmp.width(), c.file.width);
-        EXPECT_EQ(bmp.height(), c.file.height);
-        EXPECT_EQ(bmp.bit_depth(), c.file.bit_count);
+        EXPECT_EQ((std::array{bmp.width(), bmp.height(), bmp.bit_depth()}),
+                  (std::array{c.file.width, c.file.height, c.file.bit_count}));
         EXPECT_EQ(grid(bmp), c.pixels);
     }
 }

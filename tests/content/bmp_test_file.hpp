@@ -34,26 +34,20 @@ struct bmp_file {
     bytes build() const
     {
         const std::uint64_t data_offset = 54 + table.size() + extra.size();
+        // "BM", file size, two reserved fields, pixel-data offset, info header size, width, height,
+        // planes, depth, compression, image size, 72 and 96 dpi, colours used and important.
+        const std::uint64_t fields[][2] = {
+            {19778, 2}, {data_offset + pixels.size(), 4}, {0, 4},
+            {offset < 0 ? data_offset : static_cast<std::uint64_t>(offset), 4}, {40, 4},
+            {static_cast<std::uint64_t>(width), 4}, {static_cast<std::uint64_t>(height), 4}, {1, 2},
+            {static_cast<std::uint64_t>(bit_count), 2}, {compression, 4}, {pixels.size(), 4}, {2835, 4}, {3780, 4},
+            {0, 8}};
         bytes out;
-        const auto put = [&out](std::uint64_t value, int size) {
-            for (int k = 0; k < size; ++k) {
+        for (const auto& [value, size] : fields) {
+            for (std::uint64_t k = 0; k < size; ++k) {
                 out.push_back(static_cast<unsigned char>(value >> (8 * k) & 0xFF));
             }
-        };
-        put(19778, 2);                         // "BM"
-        put(data_offset + pixels.size(), 4);   // file size
-        put(0, 4);                             // two reserved fields
-        put(offset < 0 ? data_offset : static_cast<std::uint64_t>(offset), 4);
-        put(40, 4);                            // info header size
-        put(width, 4);
-        put(height, 4);
-        put(1, 2);                             // planes
-        put(bit_count, 2);
-        put(compression, 4);
-        put(pixels.size(), 4);
-        put(2835, 4);                          // 72 dpi, horizontally
-        put(3780, 4);                          // 96 dpi, vertically
-        put(0, 8);                             // colours used, important colours
+        }
         return join({out, table, extra, pixels});
     }
 };

@@ -28,22 +28,19 @@ TEST_F(lit_scene, shadow_glow_fog_and_water_clipping_show_in_one_frame)
     frame.water_level = -0.5f;
     frame.fog_start = 15.0f;
     frame.fog_end = 40.0f;
-    const auto material = [](const vec3& diffuse, const vec3& emissive) {
-        auto m = std::make_shared<draw::material>();
-        m->diffuse_color = diffuse;
-        m->emissive_color = emissive;
-        return m;
+    const auto add = [&frame](vec3 low, vec3 high, vec3 diffuse, vec3 emissive, bool casts, vec3 at = vec3(0.0f)) {
+        auto material = std::make_shared<draw::material>();
+        material->diffuse_color = diffuse;
+        material->emissive_color = emissive;
+        frame.items.emplace_back(test::make_box(low, high), material, draw::translate(mat4(1.0f), at));
+        frame.items.back().cast_shadow = casts;
     };
-    const auto snow = material(vec3(0.92f, 0.94f, 0.97f), vec3(0.0f));
     // The ground casts no shadow, as in the game.
-    frame.items.emplace_back(test::make_box(vec3(-60, -5, -2), vec3(60, 60, 0)), snow, mat4(1.0f));
-    frame.items.back().cast_shadow = false;
-    frame.items.emplace_back(test::make_box(vec3(-60, -60, -2), vec3(60, -5, -1.5f)), snow, mat4(1.0f));
-    frame.items.back().cast_shadow = false;
-    frame.items.emplace_back(test::make_box(vec3(-1, -1, 1), vec3(1, 1, 3)),
-                             material(vec3(0.5f, 0.5f, 0.55f), vec3(0.0f)), mat4(1.0f));
-    frame.items.emplace_back(test::make_box(vec3(-0.2f), vec3(0.2f)), material(vec3(0.3f), vec3(0.2f, 1.0f, 0.2f)),
-                             draw::translate(mat4(1.0f), vec3(3.0f, -8.0f, 0.6f)));
+    const vec3 snow(0.92f, 0.94f, 0.97f);
+    add({-60, -5, -2}, {60, 60, 0}, snow, vec3(0.0f), false);
+    add({-60, -60, -2}, {60, -5, -1.5f}, snow, vec3(0.0f), false);
+    add({-1, -1, 1}, {1, 1, 3}, {0.5f, 0.5f, 0.55f}, vec3(0.0f), true);
+    add(vec3(-0.2f), vec3(0.2f), vec3(0.3f), {0.2f, 1.0f, 0.2f}, true, {3.0f, -8.0f, 0.6f});
     // From the side, the box on the right, the lake on the left.
     const test::fixed_camera camera(vec3(12, -2, 6), vec3(0, -3, 0), 50.0f, static_cast<float>(width) / height);
     const mat4 view_projection = camera.projection_matrix() * camera.view_matrix();
@@ -68,14 +65,15 @@ TEST_F(lit_scene, shadow_glow_fog_and_water_clipping_show_in_one_frame)
     basic.set_water_level(frame.water_level);
     basic.bind_texture("ShadowMap", shadows->depth_texture(), 2);
     basic.set_depth_bias_mvp(shadows->bias_matrix() * shadows->depth_view_projection());
-    basic.set_diffuse_map_enabled(false);
-    basic.set_emissive_map_enabled(false);
+    // The material maps stay off (0 in a fresh program), but a shader that lost their samplers
+    // would stop the game at its first textured material.
+    basic.bind_texture("DiffuseMap", 0, 0);
+    basic.bind_texture("EmissiveMap", 0, 1);
     for (const scene_item& item : frame.items) {
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, item.geometry->index_buffer());
         basic.bind_attribute("inPosition", item.geometry->position_buffer(), GL_FLOAT, 3);
         basic.bind_attribute("inTexcoord", item.geometry->texcoord_buffer(), GL_FLOAT, 2);
         basic.bind_attribute("inNormal", item.geometry->normal_buffer(), GL_FLOAT, 3);
-        basic.set_texcoord_scale(item.material->texcoord_scale);
         basic.set_diffuse_color(item.material->diffuse_color);
         basic.set_emissive_color(item.material->emissive_color);
         basic.set_world_matrix(item.world_matrix);

@@ -18,33 +18,30 @@ namespace {
 
 using shadow_map = test::effect_test;
 
-TEST_F(shadow_map, a_caster_leaves_its_depth_under_it_and_nothing_elsewhere)
+TEST_F(shadow_map, casters_leave_their_depth_under_them_within_40_behind_and_60_ahead_of_the_light)
 {
     const auto map = test::game_shadow_map();
     constexpr int size = draw::shadow_map::size;
-    scene frame;
-    const auto box = test::make_box(vec3(-1.0f), vec3(1.0f));
-    frame.items.emplace_back(box, std::make_shared<draw::material>(),
-                             draw::translate(mat4(1.0f), vec3(25.0f, 0.0f, 2.0f)));
-    // The same box elsewhere, but it casts no shadow.
-    frame.items.emplace_back(box, std::make_shared<draw::material>(),
-                             draw::translate(mat4(1.0f), vec3(15.0f, -8.0f, 2.0f)));
-    frame.items.back().cast_shadow = false;
-    // Looking along +x from 10 units up, as in the game's follow camera distances.
+    // Looking along +x from 10 units up, as in the game's follow camera distances: the light's
+    // box is centred on (25, 0, 10).
     const test::fixed_camera camera(vec3(0.0f, 0.0f, 10.0f), vec3(1.0f, 0.0f, 10.0f), 50.0f);
-    glClearDepth(1.0);
-    while (glGetError() != GL_NO_ERROR) {
-    }
-    map->render_depth(frame, camera);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    GLint bound = -1;
-    glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
-    EXPECT_EQ(bound, 0) << "later passes draw to the screen again";
-
     std::vector<float> depths(static_cast<std::size_t>(size) * size);
-    glBindTexture(GL_TEXTURE_2D, map->depth_texture());
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    const auto render = [&](const scene& frame) {
+        glClearDepth(1.0);
+        while (glGetError() != GL_NO_ERROR) {
+        }
+        map->render_depth(frame, camera);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        GLint bound = -1;
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
+        EXPECT_EQ(bound, 0) << "later passes draw to the screen again";
+        glBindTexture(GL_TEXTURE_2D, map->depth_texture());
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
+        glBindTexture(GL_TEXTURE_2D, 0);
+    };
+    const auto item = [](const std::shared_ptr<draw::geometry>& geometry, const vec3& at) {
+        return scene_item(geometry, std::make_shared<draw::material>(), draw::translate(mat4(1.0f), at));
+    };
     // The map's depth where a world point lands, and the point's own depth as the light sees it.
     const auto depths_at = [&](const vec3& world) {
         const vec4 p = map->bias_matrix() * map->depth_view_projection() * vec4(world, 1.0f);
@@ -52,9 +49,14 @@ TEST_F(shadow_map, a_caster_leaves_its_depth_under_it_and_nothing_elsewhere)
         return std::pair{depths[texel], p.z};
     };
 
+    // The game's light; the second box casts no shadow.
+    scene frame;
+    const auto cube = test::make_box(vec3(-1.0f), vec3(1.0f));
+    frame.items = {item(cube, {25.0f, 0.0f, 2.0f}), item(cube, {15.0f, -8.0f, 2.0f})};
+    frame.items.back().cast_shadow = false;
+    render(frame);
     const auto [top, top_depth] = depths_at(vec3(25.0f, 0.0f, 3.0f));
     EXPECT_NEAR(top, top_depth, 0.001f) << "the box's lit face is what the light sees first";
-    EXPECT_LT(top, 1.0f);
     for (const vec3& clear : {vec3(10.0f, 10.0f, 0.0f), vec3(40.0f, -10.0f, 0.0f), vec3(15.0f, -8.0f, 3.0f)}) {
         EXPECT_EQ(depths_at(clear).first, 1.0f) << clear.x << "," << clear.y;
     }
@@ -62,6 +64,19 @@ TEST_F(shadow_map, a_caster_leaves_its_depth_under_it_and_nothing_elsewhere)
     // A 2-unit cube seen at 45 degrees across a 50-unit map covers about 82 x 116 texels.
     EXPECT_GT(covered, 82 * 100);
     EXPECT_LT(covered, 82 * 130);
+
+    // Straight down, the light's eye is 1 above the centre, at z = 11: slabs 0.2 thick just within
+    // 40 above and 60 below it are drawn, those just beyond are not.
+    const auto slab = test::make_box(vec3(-1.0f, -1.0f, -0.1f), vec3(1.0f, 1.0f, 0.1f));
+    scene down;
+    down.light_direction = vec3(0.0f, 0.0f, -1.0f);
+    down.items = {item(slab, {15, 10, 50.85f}), item(slab, {15, -10, 51.15f}), item(slab, {35, 10, -48.85f}),
+                  item(slab, {35, -10, -49.15f})};
+    render(down);
+    for (const auto& [at, drawn] : {std::pair{vec3(15, 10, 0), true}, {vec3(15, -10, 0), false},
+                                    {vec3(35, 10, 0), true}, {vec3(35, -10, 0), false}}) {
+        EXPECT_EQ(depths_at(at).first < 1.0f, drawn) << at.x << "," << at.y;
+    }
 }
 
 // Set-up failures print, do not wait for a key without a terminal, and end the process with 255.

@@ -8,17 +8,22 @@
 
 namespace {
 
-TEST(steer_towards, turns_the_short_way_across_2pi_and_settles_without_oscillating)
+// 20 units from the origin along the heading `angle`.
+vec3 ahead(float angle) { return 20.0f * vec3(-std::sin(angle), std::cos(angle), 0.0f); }
+
+TEST(steer_towards, turns_the_short_way_across_2pi_by_the_horizontal_direction_and_settles)
 {
     // Headings just across the wrap point from the wanted one are within the 0.1 tolerance and
-    // hold still; 0.6 -> -0.6 turns clockwise through 0 in 8 frames of 0.157, then stops.
+    // hold still; 0.6 -> -0.6 turns clockwise through 0 in 8 frames of 0.157, then stops. A
+    // target up or down a slope straight ahead is faced already: only its horizontal direction counts.
     const float two_pi = 6.2831853f;
-    const struct { float heading, wanted; int turns; } cases[] = {
-        {0.02f, two_pi - 0.05f, 0}, {-0.2f, two_pi - 0.15f, 0}, {0.6f, -0.6f, 8}};
+    const struct { float heading; vec3 target; int turns; } cases[] = {
+        {0.02f, ahead(two_pi - 0.05f), 0}, {-0.2f, ahead(two_pi - 0.15f), 0}, {0.6f, ahead(-0.6f), 8},
+        {0.0f, {0, 10, 4}, 0}, {0.0f, {0, 10, -4}, 0}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.heading);
+        SCOPED_TRACE(testing::Message() << c.heading << " to " << c.target.x << "," << c.target.z);
         model::EnemyRobotEntity e = test::enemy_at(0.0f, 0.0f, c.heading);
-        e.target = 20.0f * vec3(-std::sin(c.wanted), std::cos(c.wanted), 0.0f);
+        e.target = c.target;
         int turns = 0;
         for (int k = 0; k < 40; ++k) {
             const float before = e.heading;
@@ -29,19 +34,6 @@ TEST(steer_towards, turns_the_short_way_across_2pi_and_settles_without_oscillati
             }
         }
         EXPECT_EQ(turns, c.turns);
-    }
-}
-
-TEST(steer_towards, holds_a_heading_that_faces_a_target_up_or_down_a_slope)
-{
-    // Straight ahead but 4 units higher over 10: only the horizontal direction decides.
-    for (const float rise : {4.0f, -4.0f}) {
-        model::EnemyRobotEntity e = test::enemy_at(0.0f, 0.0f, 0.0f);
-        e.target = vec3(0.0f, 10.0f, rise);
-        for (int k = 0; k < 30; ++k) {
-            steer_towards(e, 0.1f, 0.1f);
-        }
-        EXPECT_EQ(e.heading, 0.0f) << "rise " << rise;
     }
 }
 
@@ -66,6 +58,34 @@ TEST_F(enemy_update_test, chases_only_a_living_player_strictly_within_sight)
     EXPECT_EQ(w.enemies[1].target, vec3(0.0f)); // falls back to the centre at once
 }
 
+TEST_F(enemy_update_test, patrols_to_a_target_more_than_8_away_and_from_beyond_80_heads_home_loosely)
+{
+    // Far from the player. Facing +y is heading 0, facing the centre from +y is pi; "turns" is
+    // whether this frame changed the heading, "target" where the enemy heads afterwards.
+    const float pi = 3.1415927f;
+    std::srand(7);
+    const vec3 corner = patrol_corners[static_cast<std::size_t>(std::rand() % 4)];
+    std::srand(7);
+    const struct { vec3 position, target; float heading; bool turns; vec3 target_after; } cases[] = {
+        {{1, 1, 0}, {0, 0, 0}, 0.0f, false, corner},          // the centre passed closely: a random corner
+        {{3, 3, 0}, {0, 0, 0}, 0.0f, false, {0, 0, 0}},       // 4.24 out: still the centre
+        {{0, 50, 0}, {0, 70, 0}, 0.3f, true, {0, 70, 0}},     // tolerance 0.1 inside 80
+        {{0, 50, 0}, {0, 70, 0}, 0.05f, false, {0, 70, 0}},
+        {{0, 50, 0}, {0, 58, 0}, 0.3f, false, {0, 0, 0}},     // 8 away: straight on
+        {{0, 50, 0}, {0, 57.9f, 10}, 0.3f, false, {0, 0, 0}}, // 7.9 horizontally, 12.7 in space
+        {{0, 85, 0}, {0, 100, 0}, pi + 0.3f, false, {0, 0, 0}}, // tolerance 0.5 beyond 80
+        {{0, 85, 0}, {0, 100, 0}, pi + 0.7f, true, {0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.position.y << " to " << c.target.y << ", heading " << c.heading);
+        w.enemies = {test::enemy_at(c.position.x, c.position.y, c.heading)};
+        w.enemies[0].target = c.target;
+        update_enemies(w, 0.1f);
+        EXPECT_EQ(w.enemies[0].heading != c.heading, c.turns);
+        EXPECT_EQ(w.enemies[0].target, c.target_after);
+    }
+}
+
 TEST_F(enemy_update_test, dead_enemies_leave_in_order_of_the_survivors)
 {
     for (int k = 0; k < 5; ++k) {
@@ -82,18 +102,6 @@ TEST_F(enemy_update_test, dead_enemies_leave_in_order_of_the_survivors)
     EXPECT_NEAR(w.enemies[2].position.x, 40.0f, 0.1f);
     EXPECT_FLOAT_EQ(w.enemies[2].health, 0.6f); // regenerates 5 per second
     EXPECT_EQ(w.enemies[0].health, 100.0f);     // never above full
-}
-
-TEST_F(enemy_update_test, picks_a_random_corner_near_the_centre)
-{
-    w.enemies = {test::enemy_at(1.0f, 1.0f), test::enemy_at(3.0f, 3.0f)}; // 4.24 out: still the centre
-    std::srand(7);
-    const int pick = std::rand() % 4;
-    std::srand(7);
-    update_enemies(w, 0.001f);
-    EXPECT_EQ(w.enemies[0].target, patrol_corners[static_cast<std::size_t>(pick)]);
-    EXPECT_EQ(w.enemies[1].target, vec3(0.0f));
-    EXPECT_EQ(w.enemies[0].heading, 0.0f); // choosing does not turn
 }
 
 } // namespace

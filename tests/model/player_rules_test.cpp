@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "model/player_rules.hpp"
 #include "world_fixtures.hpp"
@@ -26,60 +27,67 @@ protected:
 
 TEST_F(player_rules_test, heading_zero_drives_along_plus_y_and_a_turns_counter_clockwise)
 {
-    input.forward = true;
-    frames(10); // 1 s at speed 7
-    EXPECT_NEAR(w.player.position.x, 20.0f, 1e-4f);
-    EXPECT_NEAR(w.player.position.y, 7.0f, 1e-4f);
-    EXPECT_EQ(w.player.position.z, 0.0f); // put on the ground
-
-    input.forward = false;
-    input.left = true;
-    frames(10); // a quarter turn: now facing -x
-    EXPECT_NEAR(w.player.heading, pi / 2.0f, 1e-5f);
-    input.left = false;
-    input.back = true;
-    frames(10);
-    EXPECT_NEAR(w.player.position.x, 27.0f, 1e-4f);
-    EXPECT_NEAR(w.player.position.y, 7.0f, 1e-4f);
+    // One second of each from (20, 0, 100): forward at speed 7 onto the ground, a quarter turn
+    // to the left (now facing -x), backwards, and back to the right.
+    const struct { bool forward, back, left, right; vec3 position; float heading; } seconds[] = {
+        {true, false, false, false, {20, 7, 0}, 0.0f}, {false, false, true, false, {20, 7, 0}, pi / 2},
+        {false, true, false, false, {27, 7, 0}, pi / 2}, {false, false, false, true, {27, 7, 0}, 0.0f}};
+    for (const auto& s : seconds) {
+        input.forward = s.forward;
+        input.back = s.back;
+        input.left = s.left;
+        input.right = s.right;
+        frames(10);
+        EXPECT_NEAR(glm::distance(w.player.position, s.position), 0.0f, 1e-4f) << s.position.x << "," << s.position.y;
+        EXPECT_NEAR(w.player.heading, s.heading, 1e-5f);
+    }
 }
 
 TEST_F(player_rules_test, aim_follows_the_cursor_plus_the_orbit_yaw_and_the_centre_keeps_it)
 {
-    const struct { double x, y; float yaw, aim; } cases[] = {
-        {400.0, 100.0, 0.0f, 0.0f},      // top of the screen: away from the camera
-        {700.0, 300.9, 0.0f, 1.5f * pi}, // right: faces +x (whole pixels count)
-        {100.0, 300.0, 0.0f, 0.5f * pi}, // left: faces -x
-        {400.0, 500.0, 1.0f, pi + 1.0f}, // bottom: toward the camera
+    const struct { double x, y; float yaw, aim; int width; } cases[] = {
+        {400.0, 100.0, 0.0f, 0.0f, 800},      // top of the screen: away from the camera
+        {700.0, 300.9, 0.0f, 1.5f * pi, 800}, // right: faces +x (whole pixels count)
+        {100.0, 300.0, 0.0f, 0.5f * pi, 800}, // left: faces -x
+        {400.0, 500.0, 1.0f, pi + 1.0f, 800}, // bottom: toward the camera
+        {400.5, 300.0, 0.0f, pi + 1.0f, 801}, // the centre (801 / 2 = 400) points nowhere: kept
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
         input.cursor_x = c.x;
         input.cursor_y = c.y;
+        input.window_width = c.width;
         w.camera_orbit.yaw = c.yaw;
         frames(1);
         EXPECT_NEAR(w.player.aim, c.aim, 1e-5f);
     }
-    // The centre points nowhere; an odd width still has a whole-pixel centre, 801 / 2 = 400.
-    const float previous = w.player.aim;
-    input.window_width = 801;
-    input.cursor_x = 400.5;
-    input.cursor_y = 300.0;
-    frames(1);
-    EXPECT_EQ(w.player.aim, previous);
 }
 
-TEST_F(player_rules_test, drowning_starts_at_exactly_water_level_minus_0_2)
+TEST_F(player_rules_test, health_drowns_hurts_by_contact_and_regenerates_even_when_dead_until_game_over)
 {
-    w.player.health = 50.0f;
-    w.game_state.water_level = 0.19f;
-    frames(1);
-    EXPECT_FALSE(w.player.hit);
-    EXPECT_FLOAT_EQ(w.player.health, 50.15f); // regeneration only
-
-    w.game_state.water_level = 0.2f;
-    frames(1);
-    EXPECT_TRUE(w.player.hit);
-    EXPECT_FLOAT_EQ(w.player.health, 50.15f - 4.0f + 0.15f);
+    // 1 s in frames of 0.1 on ground at z = 0: drowning takes 40, each enemy of radius 2 strictly
+    // closer than 4 takes 20, regeneration gives back 1.5 but never above full.
+    const struct { int phase; float health, water; std::vector<float> enemies; float after; bool hit; } cases[] = {
+        {1, 50, 0.19f, {}, 51.5f, false}, {1, 50, 0.2f, {}, 11.5f, true}, {1, 99.9f, -5, {}, 100, false},
+        {1, 50, -5, {4.0f}, 51.5f, false}, {1, 50, -5, {3.99f}, 31.5f, true},
+        {1, 50, -5, {3.99f, 0.5f, 6.0f}, 11.5f, true}, // touching enemies add up
+        {0, -10, -5, {}, -8.5f, false}, {1, -10, -5, {}, -8.5f, false}, {1, -10, -5, {3.0f}, -28.5f, true},
+        {2, -10, 0.2f, {3.0f}, -10, true}, // game over: nothing changes, not even the flag
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "phase " << c.phase << ", health " << c.health << ", water " << c.water
+                                        << ", " << c.enemies.size() << " enemies");
+        w.game_state = {0.0f, c.water, c.phase};
+        w.player.health = c.health;
+        w.player.hit = true; // a stale flag: every running frame starts unhurt
+        w.enemies.clear();
+        for (const float d : c.enemies) {
+            w.enemies.push_back(test::enemy_at(20.0f + d, 0.0f));
+        }
+        frames(10);
+        EXPECT_NEAR(w.player.health, c.after, 1e-4f);
+        EXPECT_EQ(w.player.hit, c.hit);
+    }
 }
 
 TEST_F(player_rules_test, beam_heats_overheats_and_cools_down_across_frames)
@@ -103,14 +111,14 @@ TEST_F(player_rules_test, beam_heats_overheats_and_cools_down_across_frames)
 
 TEST(beam_direction, runs_parallel_to_the_ground)
 {
-    auto gap = [](vec3 normal, float aim, vec3 expected) {
-        return glm::distance(beam_direction(glm::normalize(normal), aim), glm::normalize(expected));
-    };
-    EXPECT_NEAR(gap({0, 0, 1}, 0.0f, {0, 1, 0}), 0.0f, 1e-5f);
-    // Ground rising 1 in 2 along +x, aimed at +x: the beam climbs with it.
-    EXPECT_NEAR(gap({-1, 0, 2}, 1.5f * pi, {2, 0, 1}), 0.0f, 1e-5f);
-    // Rising along +y, aimed down the slope at -y.
-    EXPECT_NEAR(gap({0, -1, 2}, pi, {0, -2, -1}), 0.0f, 1e-5f);
+    // Flat; ground rising 1 in 2 along +x, aimed at +x: the beam climbs with it; rising along +y,
+    // aimed down the slope at -y.
+    const struct { vec3 normal; float aim; vec3 expected; } cases[] = {
+        {{0, 0, 1}, 0.0f, {0, 1, 0}}, {{-1, 0, 2}, 1.5f * pi, {2, 0, 1}}, {{0, -1, 2}, pi, {0, -2, -1}}};
+    for (const auto& c : cases) {
+        const vec3 beam = beam_direction(glm::normalize(c.normal), c.aim);
+        EXPECT_NEAR(glm::distance(beam, glm::normalize(c.expected)), 0.0f, 1e-5f) << c.aim;
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/player_rules.hpp"
 #include "model/state_rules.hpp"
 #include "world_fixtures.hpp"
@@ -9,17 +11,12 @@ namespace {
 TEST(state_rules, water_rises_only_with_at_most_one_enemy_left)
 {
     world w(test::flat_map());
-    w.enemies = {test::enemy_at(10, 10), test::enemy_at(20, 20)};
-    update_state(w, 2.0f);
-    EXPECT_EQ(w.game_state.water_level, -3.4f);
-
-    w.enemies.pop_back();
-    update_state(w, 2.0f);
-    EXPECT_FLOAT_EQ(w.game_state.water_level, -3.3f);
-
-    w.enemies.clear();
-    update_state(w, 2.0f);
-    EXPECT_FLOAT_EQ(w.game_state.water_level, -3.2f);
+    // 2 s each: 0.05 per second from -3.4, with 2, then 1, then no enemies left.
+    for (const auto& [enemies, level] : {std::pair{2u, -3.4f}, {1u, -3.3f}, {0u, -3.2f}}) {
+        w.enemies.resize(enemies, test::enemy_at(10.0f, 10.0f));
+        update_state(w, 2.0f);
+        EXPECT_FLOAT_EQ(w.game_state.water_level, level) << enemies << " enemies";
+    }
 }
 
 TEST(state_rules, game_starts_at_once_and_ends_the_frame_after_the_player_dies)

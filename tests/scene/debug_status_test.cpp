@@ -1,128 +1,44 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 
 #include "scene/debug_status.hpp"
 
 namespace {
 
-debug_keys keys(bool f1, bool f3 = false, bool f4 = false, bool f5 = false, bool f8 = false, bool f9 = false)
+// The keys down in one frame by their numbers: "13" is F1 and F3.
+debug_keys down(const std::string& keys)
 {
-    return debug_keys{f1, f3, f4, f5, f8, f9};
+    const auto has = [&keys](char k) { return keys.find(k) != std::string::npos; };
+    return {has('1'), has('3'), has('4'), has('5'), has('8'), has('9')};
 }
 
-const debug_keys none;
-
-// Presses and releases one key set in two frames.
-void tap(debug_status& status, const debug_keys& down)
+// Debug mode, wireframe, linear sampling, mipmaps, linear mipmaps, culling, transparency; '-' off.
+std::string state(const debug_status& s)
 {
-    status.update(down, 0.016);
-    status.update(none, 0.016);
+    const render_settings& r = s.render_settings;
+    return {s.debug ? 'D' : '-', r.wireframe ? 'W' : '-', r.linear_sampling ? 'L' : '-', r.mipmaps ? 'M' : '-',
+            r.linear_mipmaps ? 'm' : '-', r.culling ? 'C' : '-', r.transparency ? 'T' : '-'};
 }
 
-TEST(debug_status, a_held_key_acts_once)
+TEST(debug_status, keys_act_once_as_they_go_down_and_f3_to_f9_only_in_debug_mode)
 {
+    const std::pair<const char*, const char*> frames[] = {
+        {"4", "--LMmCT"},  // outside debug mode: ignored
+        {"14", "D-LMmCT"}, // F4 was already down as debug mode began: it waits for a new press
+        {"", "D-LMmCT"}, {"4", "D--MmCT"},
+        {"34", "DW-MmCT"}, {"34", "DW-MmCT"}, // held: acts once
+        {"5", "DW---CT"}, {"", "DW---CT"}, {"5", "DW-M-CT"}, {"", "DW-M-CT"}, {"5", "DW-MmCT"}, // F5 cycles
+        {"89", "DW-Mm--"},
+        {"13", "-W-Mm--"}, // debug mode ends first, so F3 is ignored; the settings stay
+        {"89", "-W-Mm--"}, {"", "-W-Mm--"},
+        {"13", "D--Mm--"}, // debug mode begins first, so F3 acts in the same frame
+    };
     debug_status status;
-    tap(status, keys(true));
-    ASSERT_TRUE(status.debug);
-    for (int frame = 0; frame < 5; ++frame) {
-        status.update(keys(false, true), 0.016);
-    }
-    EXPECT_TRUE(status.render_settings.wireframe);
-    status.update(none, 0.016);
-    status.update(keys(false, true), 0.016);
-    EXPECT_FALSE(status.render_settings.wireframe);
-}
-
-TEST(debug_status, f1_and_f3_in_one_frame)
-{
-    debug_status status;
-    // Off: debug switches on first, so F3 acts in the same update.
-    status.update(keys(true, true), 0.016);
-    EXPECT_TRUE(status.debug);
-    EXPECT_TRUE(status.render_settings.wireframe);
-    status.update(none, 0.016);
-    // On: debug switches off first, so F3 does nothing.
-    status.update(keys(true, true), 0.016);
-    EXPECT_FALSE(status.debug);
-    EXPECT_TRUE(status.render_settings.wireframe);
-}
-
-TEST(debug_status, keys_held_while_debug_switches_on_wait_for_a_new_press)
-{
-    debug_status status;
-    status.update(keys(false, false, true), 0.016); // F4 down outside debug mode: ignored
-    status.update(keys(true, false, true), 0.016);  // F1 goes down, F4 still held
-    EXPECT_TRUE(status.debug);
-    EXPECT_TRUE(status.render_settings.linear_sampling);
-    status.update(none, 0.016);
-    status.update(keys(false, false, true), 0.016);
-    EXPECT_FALSE(status.render_settings.linear_sampling);
-}
-
-TEST(debug_status, settings_outlive_debug_mode)
-{
-    debug_status status;
-    tap(status, keys(true));
-    tap(status, keys(false, false, false, false, true, true)); // F8 and F9
-    tap(status, keys(true));
-    EXPECT_FALSE(status.debug);
-    EXPECT_FALSE(status.render_settings.culling);
-    EXPECT_FALSE(status.render_settings.transparency);
-    tap(status, keys(false, false, false, false, true, true)); // ignored outside debug mode
-    EXPECT_FALSE(status.render_settings.culling);
-}
-
-TEST(debug_status, f5_cycles_through_the_three_mipmap_states)
-{
-    debug_status status;
-    tap(status, keys(true));
-    const auto f5 = keys(false, false, false, true);
-    const auto mipmapping = [&status] { return status.title().substr(status.title().find("[F5]")); };
-    EXPECT_EQ(mipmapping().substr(0, 22), "[F5] linear mipmapping");
-    tap(status, f5);
-    EXPECT_FALSE(status.render_settings.mipmaps);
-    EXPECT_FALSE(status.render_settings.linear_mipmaps);
-    EXPECT_EQ(mipmapping().substr(0, 15), "[F5] no mipmaps");
-    tap(status, f5);
-    EXPECT_TRUE(status.render_settings.mipmaps);
-    EXPECT_FALSE(status.render_settings.linear_mipmaps);
-    EXPECT_EQ(mipmapping().substr(0, 23), "[F5] nearest mipmapping");
-    tap(status, f5);
-    EXPECT_TRUE(status.render_settings.mipmaps);
-    EXPECT_TRUE(status.render_settings.linear_mipmaps);
-}
-
-TEST(debug_status, frame_time_is_truncated_to_whole_milliseconds)
-{
-    debug_status status;
-    status.update(none, 0.9999);
-    EXPECT_EQ(status.frame_ms, 999);
-    status.update(none, 0.0169);
-    EXPECT_EQ(status.frame_ms, 16);
-}
-
-TEST(debug_status, fps_is_the_average_over_each_completed_period)
-{
-    debug_status status;
-    for (int frame = 0; frame < 9; ++frame) {
-        status.update(none, 0.1);
-    }
-    EXPECT_EQ(status.fps.to_string(), "0.0"); // not a full second yet
-    status.update(none, 0.125);               // 10 frames in 1.025 s completes the period
-    EXPECT_NEAR(status.fps.fps, 10 / 1.025, 1e-9);
-    EXPECT_EQ(status.fps.to_string(), "9.7"); // 9.756..., cut not rounded
-    EXPECT_EQ(status.fps.frames, 0);
-    EXPECT_EQ(status.fps.elapsed, 0.0);
-
-    // A single long frame completes a period on its own.
-    status.update(none, 2.0);
-    EXPECT_EQ(status.frame_ms, 2000);
-    EXPECT_DOUBLE_EQ(status.fps.fps, 0.5);
-
-    for (const auto& [fps, text] : {std::pair{59.97, "59.9"}, {1234.5, "1234.5"}, {0.0, "0.0"}}) {
-        status.fps.fps = fps;
-        EXPECT_EQ(status.fps.to_string(), text);
+    for (const auto& [keys, expected] : frames) {
+        status.update(down(keys), 0.016);
+        EXPECT_EQ(state(status), expected) << "after " << keys;
     }
 }
 
@@ -130,18 +46,43 @@ TEST(debug_status, the_title_lists_everything_in_order)
 {
     debug_status status;
     EXPECT_EQ(status.title(), "Kalvanor | [F1] debug");
-    tap(status, keys(true));
+    status.update(down("1"), 0.016);
     status.draw_counters.meshes_drawn = 42;
     status.draw_counters.triangles_drawn = -3;
     status.fps.fps = 60.04;
-    status.update(none, 0.016);
     EXPECT_EQ(status.title(),
               "Kalvanor | [F1] stop debugging | FPS: 60.0 | 16ms | meshes: 42 | triangles: -3 | [F3] solid"
               " | [F4] linear sampling | [F5] linear mipmapping | [F8] culling enabled | [F9] transparency");
-    tap(status, keys(false, true, true, true, true, true));
-    EXPECT_EQ(status.title().substr(status.title().find("[F3]")),
-              "[F3] wireframe | [F4] nearest sampling | [F5] no mipmaps | [F8] culling disabled"
-              " | [F9] no transparency");
+    status.update(down("34589"), 0.016);
+    const auto settings = [&status] { return status.title().substr(status.title().find("[F3]")); };
+    EXPECT_EQ(settings(), "[F3] wireframe | [F4] nearest sampling | [F5] no mipmaps | [F8] culling disabled"
+                          " | [F9] no transparency");
+    status.update(down(""), 0.016);
+    status.update(down("5"), 0.016);
+    EXPECT_NE(settings().find("| [F5] nearest mipmapping |"), std::string::npos) << settings();
+}
+
+TEST(debug_status, frame_time_is_cut_to_whole_milliseconds_and_fps_averaged_over_whole_periods)
+{
+    debug_status status;
+    for (int frame = 0; frame < 9; ++frame) {
+        status.update(down(""), 0.1);
+    }
+    EXPECT_EQ(status.fps.to_string(), "0.0"); // not a full second yet
+    status.update(down(""), 0.125);           // 10 frames in 1.025 s complete the period
+    EXPECT_NEAR(status.fps.fps, 10 / 1.025, 1e-9);
+    EXPECT_EQ(status.fps.to_string(), "9.7"); // 9.756..., cut not rounded
+    EXPECT_EQ(status.frame_ms, 125);
+    // A single long frame completes a period of its own: the count began afresh.
+    status.update(down(""), 1.9999);
+    EXPECT_EQ(status.frame_ms, 1999);
+    EXPECT_DOUBLE_EQ(status.fps.fps, 1 / 1.9999);
+    status.update(down(""), 0.0169);
+    EXPECT_EQ(status.frame_ms, 16);
+    for (const auto& [fps, text] : {std::pair{59.97, "59.9"}, {1234.5, "1234.5"}, {0.0, "0.0"}}) {
+        status.fps.fps = fps;
+        EXPECT_EQ(status.fps.to_string(), text);
+    }
 }
 
 } // namespace
