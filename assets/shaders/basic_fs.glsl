@@ -48,13 +48,17 @@ void main()
         emissive += texture(EmissiveMap, texcoord).rgb;
     }
 
-    float facing = max(dot(normalize(worldNormal), LightVector), 0.0);
-    vec3 light = AmbientLight + DiffuseLight * (facing * lightReaching());
     // A lamp outshines the light falling on it. Adding that light in full would push a green or
     // red lamp towards white, and the bloom would finish the job; the brighter its own colour,
     // the less reflected light it shows, so health lights and the beam keep their hue.
     float glowing = clamp(max(EmissiveColor.r, max(EmissiveColor.g, EmissiveColor.b)), 0.0, 1.0);
-    vec3 color = albedo * light * (1.0 - glowing) + emissive;
+    float facing = max(dot(normalize(worldNormal), LightVector), 0.0);
+    // The shadow lookup is the costliest step on a software renderer: faces turned away from the
+    // light, and lamps that show no reflected light, do without it.
+    if (facing > 0.0 && glowing < 1.0) {
+        facing *= lightReaching();
+    }
+    vec3 color = albedo * (AmbientLight + DiffuseLight * facing) * (1.0 - glowing) + emissive;
 
     if (FogEnabled) {
         float fog = clamp((distance(worldPosition, CameraPosition) - FogStart) / (FogEnd - FogStart), 0.0, 1.0);
