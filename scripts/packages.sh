@@ -1,7 +1,7 @@
 # Installs the Debian packages Kalvanor needs, only those that are missing (sourced by play.sh
 # and test.sh). Runs apt-get update first, and only when something has to be installed.
 
-kalvanor_packages_game="cmake g++ make pkg-config libgl-dev libglfw3-dev libglew-dev libglm-dev libgl1-mesa-dri xvfb xauth xdotool imagemagick"
+kalvanor_packages_game="cmake g++ make pkg-config libgl-dev libglfw3-dev libglew-dev libglm-dev libgl1-mesa-dri libpng-dev xvfb xauth xdotool imagemagick"
 kalvanor_packages_test="$kalvanor_packages_game googletest libgtest-dev libbenchmark-dev"
 
 ensure_packages() {

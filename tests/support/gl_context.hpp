@@ -19,8 +19,8 @@ protected:
 // Reads back the RGBA pixels of the currently bound read framebuffer, rows bottom first.
 std::vector<unsigned char> read_pixels(int x, int y, int width, int height);
 
-// Writes RGBA pixels (rows bottom first, as glReadPixels gives them) as a PNG file through
-// ImageMagick's convert when it is installed; for looking at what a test drew.
+// Writes RGBA pixels (rows bottom first, as glReadPixels gives them) as a PNG file, for looking
+// at what a test drew; says so on standard error when the file cannot be written.
 void save_png(const std::string& path, const std::vector<unsigned char>& rgba, int width, int height);
 
 } // namespace test
