@@ -45,12 +45,15 @@ if ! import -window "$window" "$shot" 2>/dev/null; then
 fi
 echo "Saved a screenshot of the window to $shot."
 xdotool windowfocus --sync "$window" 2>/dev/null
-# The window is gone before the key is released; xdotool complains about that.
-xdotool key --window "$window" Escape 2>/dev/null
+# The game samples the key once a frame and a software-rendered frame can take longer than a
+# tap, so Escape is held until the game has ended (or 5 seconds have passed).
+xdotool keydown --window "$window" Escape
 for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
+# The window is gone by now; xdotool complains about that.
+xdotool keyup --window "$window" Escape 2>/dev/null
 if kill -0 "$pid" 2>/dev/null; then
     stop_game
     echo "The game did not end on Escape; stopped it."

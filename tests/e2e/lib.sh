@@ -1,6 +1,9 @@
 # Shared steps of the end-to-end tests: each test runs the real game in a working directory of
 # its own (config.txt and a link to the assets) under an Xvfb of its own.
 # Usage from a test: source lib.sh "$@"   (arguments: KALVANOR_BINARY SOURCE_DIR)
+#
+# On llvmpipe a frame takes from 60 ms to several hundred and the game samples keys and buttons
+# once a frame, so input is held down, never tapped, and waits are measured in seconds.
 
 set -u
 binary=$1
@@ -15,6 +18,7 @@ workdir=$(mktemp -d)
 trap 'rm -rf "$workdir"' EXIT
 ln -s "$source_dir/assets" "$workdir/assets"
 failures=0
+pid=""
 
 fail() {
     echo "FAIL: $*"
@@ -22,6 +26,10 @@ fail() {
 }
 
 finish() {
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid"
+        wait "$pid" 2>/dev/null
+    fi
     if [ "$failures" -ne 0 ]; then
         echo "$failures check(s) failed"
         exit 1
@@ -44,17 +52,26 @@ run_to_end() {
     err=$(cat "$workdir/err.txt")
 }
 
-# Starts the game in the background and waits for its window; sets pid and window.
+# Starts the game in the background and waits up to 30 s for its window; sets pid and window.
+# On failure it says why, with whatever the game wrote.
 start_game() {
     (cd "$workdir" && exec "$binary" >"$workdir/out.txt" 2>"$workdir/err.txt") &
     pid=$!
     window=""
-    for _ in $(seq 100); do
+    local why="no window named Kalvanor within 30 s"
+    for _ in $(seq 300); do
         window=$(xdotool search --name '^Kalvanor' 2>/dev/null | head -n 1)
         [ -n "$window" ] && return 0
-        kill -0 "$pid" 2>/dev/null || return 1
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            why="the game ended with status $? before its window appeared"
+            break
+        fi
         sleep 0.1
     done
+    echo "$why on display $DISPLAY"
+    echo "game stdout: $(cat "$workdir/out.txt")"
+    echo "game stderr: $(cat "$workdir/err.txt")"
     return 1
 }
 
@@ -75,9 +92,12 @@ wait_for_end() {
     status=$?
 }
 
-# Waits up to 5 s for the window title to match an extended regular expression.
+# Waits up to $2 seconds (default 10) for the window title to match an extended regular
+# expression; sets title. The first frame alone can take seconds: shaders compile and the
+# shadow map is made.
 wait_for_title() {
-    for _ in $(seq 50); do
+    local tenths=$((${2:-10} * 10))
+    for _ in $(seq "$tenths"); do
         title=$(xdotool getwindowname "$window" 2>/dev/null)
         grep -qE "$1" <<<"$title" && return 0
         sleep 0.1
@@ -85,8 +105,98 @@ wait_for_title() {
     return 1
 }
 
+# Holds a key for $2 seconds (default 0.4): long enough for a slow frame to see it down.
 press() {
-    xdotool key --window "$window" "$@"
+    xdotool keydown --window "$window" "$1"
+    sleep "${2:-0.4}"
+    xdotool keyup --window "$window" "$1"
+}
+
+# Holds a key until the title matches $2 (up to 10 s), so that however slow the frames are the
+# game sees it exactly once; sets title.
+press_until() {
+    local result=0
+    xdotool keydown --window "$window" "$1"
+    wait_for_title "$2" || result=1
+    xdotool keyup --window "$window" "$1"
+    return $result
+}
+
+# Holds Escape until the game ends, up to $1 seconds; sets status like wait_for_end.
+quit_game() {
+    xdotool keydown --window "$window" Escape
+    wait_for_end "$1"
+    # The window is gone by now; xdotool complains about that.
+    xdotool keyup --window "$window" Escape 2>/dev/null
+}
+
+# Saves the window's content. PPM, not PNG: compressing a PNG takes seconds beside a running
+# game on two cores, and the game moves on meanwhile.
+screenshot() {
+    import -window "$window" "$workdir/$1.ppm" || fail "no screenshot $1"
+}
+
+# Copies screenshots to KALVANOR_E2E_SHOTS as PNG when that folder is set, to look at them.
+keep_shots() {
+    [ -n "${KALVANOR_E2E_SHOTS:-}" ] || return 0
+    local name
+    for name in "$@"; do
+        convert "$workdir/$name.ppm" "$KALVANOR_E2E_SHOTS/$name.png"
+    done
+}
+
+# Prints how many pixels of screenshot $1 inside GEOMETRY $2 (ImageMagick WxH+X+Y) have every
+# channel within its range, then their bounding box: $3..$8 are red, green and blue lower and
+# upper bounds in 0..1. Thresholds compare strictly, so a bound of 0 or 1 is left out.
+count_pixels() {
+    local shot=$1 geometry=$2
+    local args=() channel=0 low high
+    shift 2
+    while [ $# -ge 2 ]; do
+        low=$1 high=$2
+        shift 2
+        if awk "BEGIN { exit !($low > 0) }"; then
+            args+=(\( -clone "$channel" -threshold "$(awk "BEGIN { print $low * 100 }")%" \))
+        fi
+        if awk "BEGIN { exit !($high < 1) }"; then
+            args+=(\( -clone "$channel" -negate -threshold "$(awk "BEGIN { print (1 - $high) * 100 }")%" \))
+        fi
+        channel=$((channel + 1))
+    done
+    # The white image keeps the sequence non-empty when every bound is left out.
+    convert "$workdir/$shot.ppm" -crop "$geometry" +repage -separate \
+        \( -clone 0 -fill white -colorize 100 \) "${args[@]}" -delete 0-2 \
+        -evaluate-sequence min -format '%[fx:round(mean * w * h)] %@' info: 2>/dev/null
+}
+
+# Prints the fraction of the terrain in screenshots $1 and $2 that changed between them by more
+# than 0.1 in some channel. Terrain here is what is blue above 0.8 in both (snow, water, sky and
+# fog); the robots, which move on their own, are left out so that only the view's motion counts.
+terrain_change() {
+    convert "$workdir/$1.ppm" "$workdir/$2.ppm" \
+        \( -clone 0,1 -compose difference -composite -separate -evaluate-sequence max -threshold 10% \) \
+        \( -clone 0 -channel B -separate +channel -threshold 80% \) \
+        \( -clone 1 -channel B -separate +channel -threshold 80% \) \
+        -delete 0,1 \( -clone 1,2 -evaluate-sequence min \) -delete 1,2 \
+        \( -clone 0,1 -evaluate-sequence min \) -delete 0 \
+        -format '%[fx:mean] ' info: | awk '{ printf "%.3f", ($1 > 0 ? $2 / $1 : 0) }'
+}
+
+# Checks that screenshot $1, of a window $2 x $3 pixels, shows the scene: pale sky or fog along
+# the top edge, bright snow over much of the lower half, and many colours.
+check_scene_shows() {
+    local shot=$1 width=$2 height=$3 strip=$(($3 / 20))
+    local sky snow colours
+    # The clear and fog colour is (0.8, 0.9, 0.95); distant hills fade into it.
+    sky=$(count_pixels "$shot" "${width}x$strip+0+0" 0.72 0.88 0.82 0.98 0.87 1 |
+        awk -v n=$((width * strip)) '{ printf "%.3f", $1 / n }')
+    snow=$(count_pixels "$shot" "${width}x$((height / 2))+0+$((height / 2))" 0.7 1 0.7 1 0.8 1 |
+        awk -v n=$((width * height / 2)) '{ printf "%.3f", $1 / n }')
+    colours=$(identify -format '%k' "$workdir/$shot.ppm")
+    echo "$shot: sky colour in the top strip $sky, bright snow in the lower half $snow, $colours colours"
+    awk "BEGIN { exit !($sky >= 0.6) }" || fail "$shot: too little sky or fog colour along the top ($sky)"
+    awk "BEGIN { exit !($snow >= 0.5) }" || fail "$shot: too little bright snow in the lower half ($snow)"
+    [ "$colours" -ge 2000 ] || fail "$shot: only $colours colours"
 }
 
 expect_failure() {
