@@ -2,7 +2,6 @@
 
 // Shared helpers of the draw GL tests.
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -23,14 +22,10 @@ protected:
     content::manager content{std::string(KALVANOR_SOURCE_DIR) + "/assets/"};
 };
 
-// The game's shadow map reads "assets/..." relative to the working directory, as the game runs.
 inline std::unique_ptr<draw::shadow_map> game_shadow_map()
 {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(KALVANOR_SOURCE_DIR);
-    auto map = std::make_unique<draw::shadow_map>();
-    std::filesystem::current_path(previous);
-    return map;
+    const in_source_dir here;
+    return std::make_unique<draw::shadow_map>();
 }
 
 // A z-up camera looking from `eye` at `target`.

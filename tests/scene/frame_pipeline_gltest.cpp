@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "content/manager.hpp"
 #include "content/texture_loader.hpp"
@@ -52,10 +51,10 @@ std::vector<int> rows_with(const std::vector<std::uint8_t>& rgb, const vec3& col
 // reflection holds the red box upside down below the horizon, and nothing of the green one.
 TEST_F(frame_pipeline_test, reflection_holds_the_scene_above_the_water_mirrored_in_it)
 {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(KALVANOR_SOURCE_DIR);
-    frame_pipeline pipeline(content, size, size);
-    std::filesystem::current_path(previous);
+    const auto pipeline = [this] {
+        const test::in_source_dir here;
+        return std::make_unique<frame_pipeline>(content, size, size);
+    }();
 
     scene frame;
     frame.water_level = 0.0f;
@@ -63,10 +62,10 @@ TEST_F(frame_pipeline_test, reflection_holds_the_scene_above_the_water_mirrored_
     frame.add_item(scene_item(test::make_box(vec3(-1, -1, 1), vec3(1, 1, 2)), glowing(vec3(1, 0, 0)), mat4(1.0f)));
     frame.add_item(scene_item(test::make_box(vec3(-1, -1, -2), vec3(1, 1, -1)), glowing(vec3(0, 1, 0)), mat4(1.0f)));
     const test::fixed_camera camera(vec3(0, -10, 0), vec3(0, 0, 0), 50.0f);
-    pipeline.render(frame, camera);
+    pipeline->render(frame, camera);
 
-    const auto main = rgb_of(pipeline.scene_target().color_texture(0));
-    const auto reflection = rgb_of(pipeline.reflection_target().color_texture(0));
+    const auto main = rgb_of(pipeline->scene_target().color_texture(0));
+    const auto reflection = rgb_of(pipeline->reflection_target().color_texture(0));
     const std::vector<int> red_main = rows_with(main, vec3(1, 0, 0));
     const std::vector<int> red_mirrored = rows_with(reflection, vec3(1, 0, 0));
     ASSERT_FALSE(red_main.empty());

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,17 +15,10 @@ namespace {
 
 using rgb = std::array<double, 3>;
 
-// The game reads assets/ relative to the working directory; the tests run elsewhere.
-struct in_source_dir {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    in_source_dir() { std::filesystem::current_path(KALVANOR_SOURCE_DIR); }
-    ~in_source_dir() { std::filesystem::current_path(previous); }
-};
-
 // The scripted scene's last frame in a window of its own, from a new game on the game's terrain.
 std::vector<unsigned char> snapshot_of(int width, int height)
 {
-    const in_source_dir here;
+    const test::in_source_dir here;
     world w(world::instance().heightmap);
     spawn_enemies(w);
     const snapshot::hidden_window window(width, height);

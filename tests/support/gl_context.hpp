@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 struct GLFWwindow;
@@ -14,6 +16,15 @@ protected:
     void SetUp() override;
 
     static GLFWwindow* window();
+};
+
+// The game reads assets/, the shadow map's shaders among them, relative to the working directory,
+// and the tests run in a folder of their own: they step into the source folder while the game's
+// parts load.
+struct in_source_dir {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    in_source_dir() { std::filesystem::current_path(KALVANOR_SOURCE_DIR); }
+    ~in_source_dir() { std::filesystem::current_path(previous); }
 };
 
 // Reads back the RGBA pixels of the currently bound read framebuffer, rows bottom first.
