@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "content/text_loader.hpp"
+#include "support/message_of.hpp"
 #include "support/temp_dir.hpp"
 
 namespace {
@@ -17,12 +18,8 @@ TEST(text_loader, returns_the_bytes_unchanged)
     EXPECT_EQ(*loader.load("shaders/crlf.glsl"), std::string("a\r\nb\0c\r\n", 8));
     // The root and the name are joined as they stand; a directory is no file either.
     for (const std::string name : {"/missing.glsl", "shaders"}) {
-        try {
-            loader.load(name);
-            ADD_FAILURE() << "expected an exception for " << name;
-        } catch (const std::runtime_error& e) {
-            EXPECT_EQ(e.what(), "Stream could not be opened. File name: " + dir.path() + "/" + name);
-        }
+        EXPECT_EQ(test::message_of<std::runtime_error>([&] { loader.load(name); }),
+                  "Stream could not be opened. File name: " + dir.path() + "/" + name);
     }
 }
 

@@ -4,13 +4,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "base/exception.hpp"
 #include "content/manager.hpp"
 #include "draw/camera_base.hpp"
+#include "draw/framebuffer.hpp"
 #include "draw/geometry.hpp"
 #include "draw/gl.hpp"
-#include "draw/shadow_map.hpp"
+#include "support/message_of.hpp"
 #include "support/gl_context.hpp"
 #include "view/box_mesh.hpp"
 
@@ -21,12 +22,6 @@ class effect_test : public gl_test {
 protected:
     content::manager content{std::string(KALVANOR_SOURCE_DIR) + "/assets/"};
 };
-
-inline std::unique_ptr<draw::shadow_map> game_shadow_map()
-{
-    const in_source_dir here;
-    return std::make_unique<draw::shadow_map>();
-}
 
 // A z-up camera looking from `eye` at `target`.
 struct fixed_camera : draw::camera_base {
@@ -48,17 +43,29 @@ inline std::shared_ptr<draw::geometry> make_box(const vec3& low, const vec3& hig
     return std::make_shared<draw::geometry>(box.vertices(), box.indices(), false);
 }
 
-// The message of the `Exception` that `action` throws; misuse throws kalvanor::exception, which
-// is deliberately not a std::runtime_error.
-template <typename Exception = kalvanor::exception, typename Action>
-std::string message_of(Action action)
+// The sum of `count(name)` over GL names below 4096, `count` telling how many kinds of object
+// hold the name (one name can be a texture and a framebuffer): a leak shows as a higher sum.
+template <typename Count>
+int live_names(Count count)
 {
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.what();
+    int sum = 0;
+    for (GLuint name = 1; name < 4096; ++name) {
+        sum += static_cast<int>(count(name));
     }
-    return "(nothing thrown)";
+    return sum;
+}
+
+// An RGB picture of `width` texels a row, as a framebuffer's colour texture like the passes
+// read each other's output. Binds on unit 0.
+inline std::unique_ptr<draw::framebuffer> upload(const std::vector<unsigned char>& rgb, int width)
+{
+    const int height = static_cast<int>(rgb.size()) / 3 / width;
+    auto target = std::make_unique<draw::framebuffer>(width, height, 1, false);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, target->color_texture(0));
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return target;
 }
 
 } // namespace test

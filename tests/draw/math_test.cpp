@@ -14,21 +14,14 @@ vec3 transform(const mat4& m, const vec3& p)
     return vec3(r) / r.w;
 }
 
-// The rest of these helpers only pass their arguments on to GLM.
-TEST(math, rotation_and_perspective_take_degrees_and_rotation_normalises_its_axis)
-{
-    const vec3 turned = transform(draw::rotate(mat4(1.0f), 90.0f, vec3(0, 0, 2)), vec3(1, 0, 0));
-    EXPECT_NEAR(glm::distance(turned, vec3(0, 1, 0)), 0.0f, 1e-6f);
-    EXPECT_NEAR(draw::perspective_fov(60.0f, 800.0f, 600.0f, 1.0f, 50.0f)[1][1], 1.7320508f, 1e-6f);
-}
-
+// rotate's degrees and turning sense show in the tilt test, perspective_fov's in every rendered
+// test; the rest of the helpers only pass their arguments on to GLM.
 TEST(math, mirror_view_reflects_across_the_water_level_before_viewing)
 {
+    // The frame pipeline's test mirrors about level 0; this one sees that the level moves the mirror.
     const test::fixed_camera camera(vec3(3, -8, 5), vec3(0, 0, 0), 50.0f);
-    for (const auto& [level, mirrored] : {std::pair{0.0f, vec3(1, 2, -3)}, {1.0f, vec3(1, 2, -1)}}) {
-        const vec3 seen = transform(draw::mirror_view(camera, level), vec3(1, 2, 3));
-        EXPECT_NEAR(glm::distance(seen, transform(camera.view_matrix(), mirrored)), 0.0f, 1e-5f) << level;
-    }
+    const vec3 seen = transform(draw::mirror_view(camera, 1.0f), vec3(1, 2, 3));
+    EXPECT_NEAR(glm::distance(seen, transform(camera.view_matrix(), vec3(1, 2, -1))), 0.0f, 1e-5f);
 }
 
 TEST(math, frustum_planes_point_outwards)

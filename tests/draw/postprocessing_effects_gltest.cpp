@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 #include "draw/bloom_effect.hpp"
@@ -12,40 +11,25 @@
 
 namespace {
 
-class postprocessing : public test::effect_test {
-protected:
-    // An RGB picture of `width` texels a row, as a framebuffer's colour texture like the passes
-    // read each other's output. Binds on unit 0.
-    static std::unique_ptr<draw::framebuffer> upload(const std::vector<unsigned char>& rgb, int width)
-    {
-        const int height = static_cast<int>(rgb.size()) / 3 / width;
-        auto target = std::make_unique<draw::framebuffer>(width, height, 1, false);
-        glActiveTexture(GL_TEXTURE0);
-        glBindTexture(GL_TEXTURE_2D, target->color_texture(0));
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-        return target;
-    }
+using postprocessing = test::effect_test;
 
-    // Draws the started `effect` into `output`, stops it and reads `output` back as RGBA. The
-    // output is made before the inputs are bound: making it binds a texture of its own.
-    template <typename Effect>
-    static std::vector<unsigned char> run(Effect& effect, draw::framebuffer& output)
-    {
-        output.bind();
-        effect.draw();
-        effect.stop();
-        std::vector<unsigned char> pixels = test::read_pixels(0, 0, output.width(), output.height());
-        output.unbind();
-        glActiveTexture(GL_TEXTURE0);
-        return pixels;
-    }
+// Draws the started `effect` into `output`, stops it and reads `output` back as RGBA. The
+// output is made before the inputs are bound: making it binds a texture of its own.
+std::vector<unsigned char> run(draw::effect& effect, draw::framebuffer& output)
+{
+    output.bind();
+    effect.draw();
+    effect.stop();
+    std::vector<unsigned char> pixels = test::read_pixels(0, 0, output.width(), output.height());
+    output.unbind();
+    glActiveTexture(GL_TEXTURE0);
+    return pixels;
+}
 
-    static const unsigned char* at(const std::vector<unsigned char>& pixels, int width, int x, int y)
-    {
-        return &pixels[(static_cast<std::size_t>(y) * width + x) * 4];
-    }
-};
+const unsigned char* at(const std::vector<unsigned char>& pixels, int width, int x, int y)
+{
+    return &pixels[(static_cast<std::size_t>(y) * width + x) * 4];
+}
 
 TEST_F(postprocessing, bright_pass_keeps_only_bright_coloured_texels_at_half_size)
 {
@@ -59,7 +43,7 @@ TEST_F(postprocessing, bright_pass_keeps_only_bright_coloured_texels_at_half_siz
             std::copy_n(blocks[x / 4], x % 4 < 2 ? 3 : 0, &scene[(y * 16 + x) * 3]);
         }
     }
-    const auto picture = upload(scene, 16);
+    const auto picture = test::upload(scene, 16);
     draw::framebuffer output(8, 8, 1, false);
     effect.start();
     effect.bind_texture("image", picture->color_texture(0), 0);
@@ -80,7 +64,7 @@ TEST_F(postprocessing, blur_spreads_one_texel_symmetrically_along_its_step)
     draw::blur_effect effect(content);
     std::vector<unsigned char> dot(16 * 16 * 3, 0);
     std::fill_n(&dot[(8 * 16 + 8) * 3], 3, 255);
-    const auto source = upload(dot, 16);
+    const auto source = test::upload(dot, 16);
     draw::framebuffer output(16, 16, 1, false);
     for (int direction = 0; direction < 2; ++direction) {
         SCOPED_TRACE(direction);
@@ -108,10 +92,10 @@ TEST_F(postprocessing, blur_spreads_one_texel_symmetrically_along_its_step)
 TEST_F(postprocessing, bloom_adds_the_half_size_glow_to_the_picture)
 {
     draw::bloom_effect effect(content);
-    const auto scene = upload(std::vector<unsigned char>(16 * 16 * 3, 64), 16);
+    const auto scene = test::upload(std::vector<unsigned char>(16 * 16 * 3, 64), 16);
     std::vector<unsigned char> glow(8 * 8 * 3, 0);
     glow[(2 * 8 + 2) * 3] = 100;
-    const auto bloom = upload(glow, 8);
+    const auto bloom = test::upload(glow, 8);
     draw::framebuffer output(16, 16, 1, false);
     effect.start();
     effect.bind_texture("image", scene->color_texture(0), 0);

@@ -14,16 +14,6 @@ const std::string fragment_source = "#version 330\nuniform vec3 DiffuseColor;\no
                                     "void main() { color = vec4(DiffuseColor, 1.0); }\n";
 const std::string broken_source = "#version 330\nvoid main() { this is not glsl }\n";
 
-// Live shader and program names below 4096: a leak shows as a higher count.
-int live_objects()
-{
-    int count = 0;
-    for (GLuint name = 1; name < 4096; ++name) {
-        count += glIsShader(name) || glIsProgram(name) ? 1 : 0;
-    }
-    return count;
-}
-
 using shader_program_test = test::gl_test;
 
 TEST_F(shader_program_test, failures_name_the_stage_or_the_link_with_the_log_and_free_every_object)
@@ -33,23 +23,20 @@ TEST_F(shader_program_test, failures_name_the_stage_or_the_link_with_the_log_and
     const struct {
         std::string vertex, fragment, prefix;
     } cases[] = {
-        {vertex_source, fragment_source, ""},
+        {vertex_source, fragment_source, "(nothing thrown)"},
         {vertex_source, broken_source, "FRAGMENT shader compilation failed: "},
         {broken_source, broken_source, "VERTEX shader compilation failed: "},
         {vertex_without_main, fragment_source, "Program linkage failed: "},
     };
+    const auto live_objects = [] { return test::live_names([](GLuint n) { return glIsShader(n) || glIsProgram(n); }); };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.prefix);
         const int before = live_objects();
         std::unique_ptr<draw::shader_program> program;
-        std::string message;
-        try {
-            program = std::make_unique<draw::shader_program>(c.vertex, c.fragment);
-        } catch (const std::runtime_error& e) {
-            message = e.what();
-        }
+        const std::string message = test::message_of<std::runtime_error>(
+            [&] { program = std::make_unique<draw::shader_program>(c.vertex, c.fragment); });
         EXPECT_EQ(message.substr(0, c.prefix.size()), c.prefix);
-        EXPECT_EQ(message.size() > c.prefix.size(), !c.prefix.empty()) << "a failure carries the log: " << message;
+        EXPECT_EQ(message.size() > c.prefix.size(), program == nullptr) << "a failure carries the log: " << message;
         // Shaders go once linked or failed; only a linked program stays.
         EXPECT_EQ(live_objects(), before + (program ? 1 : 0));
     }

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <vector>
 
 #include "draw/framebuffer.hpp"
-#include "draw/texture.hpp"
 #include "draw/water_effect.hpp"
 #include "effect_fixture.hpp"
 
@@ -19,19 +17,15 @@ TEST_F(water_effect, shows_the_reflection_where_it_lies_on_screen)
 {
     constexpr int size = 64;
     draw::water_effect effect(content);
-    draw::framebuffer reflection(size, size, 1, false);
     draw::framebuffer target(size, size, 1, true);
     // Reflection: left half red, right half green.
     std::vector<unsigned char> mirrored(size * size * 3, 0);
     for (int i = 0; i < size * size; ++i) {
         mirrored[i * 3 + (i % size < size / 2 ? 0 : 1)] = 255;
     }
-    glBindTexture(GL_TEXTURE_2D, reflection.color_texture(0));
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, size, size, GL_RGB, GL_UNSIGNED_BYTE, mirrored.data());
+    const auto reflection = test::upload(mirrored, size);
     // A flat normal map: ripples that tilt nothing.
-    const std::vector<std::uint8_t> flat{128, 128, 255, 255};
-    draw::texture normals(1, 1, flat.data());
+    const auto normals = test::upload({128, 128, 255}, 1);
     const test::fixed_camera camera(vec3(0.0f, -3.0f, 10.0f), vec3(0.0f), 100.0f);
 
     target.bind();
@@ -40,8 +34,8 @@ TEST_F(water_effect, shows_the_reflection_where_it_lies_on_screen)
     effect.start();
     effect.set_camera_position(camera.eye);
     effect.set_view_projection_matrix(camera.projection_matrix() * camera.view_matrix());
-    effect.bind_texture("ReflectionMap", reflection.color_texture(0), 0);
-    effect.bind_texture("NormalMap", normals.name(), 1);
+    effect.bind_texture("ReflectionMap", reflection->color_texture(0), 0);
+    effect.bind_texture("NormalMap", normals->color_texture(0), 1);
     effect.set_transparency_enabled(false);
     effect.draw();
     effect.stop();

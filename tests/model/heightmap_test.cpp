@@ -1,30 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <exception>
-#include <string>
-
+#include "support/message_of.hpp"
 #include "model/heightmap.hpp"
 
 namespace {
 
-std::string message_of(void (*action)())
-{
-    try {
-        action();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "no exception";
-}
-
 TEST(heightmap, bad_sizes_and_offsets_name_the_first_bad_argument)
 {
-    EXPECT_EQ(message_of([] { model::heightmap(0, 0); }), "Width segment count must be at least 1.");
-    EXPECT_EQ(message_of([] { model::heightmap(1, 0); }), "Length segment count must be at least 1.");
-    EXPECT_EQ(message_of([] { model::heightmap(2, 3).height_at(3, 0); }), "Offset i out of bounds.");
-    EXPECT_EQ(message_of([] { model::heightmap(2, 3).vertex_position(-1, -1); }), "Offset i out of bounds.");
-    EXPECT_EQ(message_of([] { model::heightmap(2, 3).set_height(0, 4, 1.0f); }), "Offset j out of bounds.");
+    EXPECT_EQ(test::message_of([] { model::heightmap(0, 0); }), "Width segment count must be at least 1.");
+    EXPECT_EQ(test::message_of([] { model::heightmap(1, 0); }), "Length segment count must be at least 1.");
+    EXPECT_EQ(test::message_of([] { model::heightmap(2, 3).height_at(3, 0); }), "Offset i out of bounds.");
+    EXPECT_EQ(test::message_of([] { model::heightmap(2, 3).vertex_position(-1, -1); }), "Offset i out of bounds.");
+    EXPECT_EQ(test::message_of([] { model::heightmap(2, 3).set_height(0, 4, 1.0f); }), "Offset j out of bounds.");
 }
 
 TEST(heightmap, sample_is_bilinear_and_takes_the_nearest_edge_off_the_map_and_normals_follow_it)

@@ -42,24 +42,21 @@ TEST(debug_status, keys_act_once_as_they_go_down_and_f3_to_f9_only_in_debug_mode
     }
 }
 
-TEST(debug_status, the_title_lists_everything_in_order)
+// The title up to F3 and its form outside debug mode are the end-to-end tests' patterns; what
+// F4 to F9 show, only this.
+TEST(debug_status, the_title_ends_with_what_f3_to_f9_switch)
 {
     debug_status status;
-    EXPECT_EQ(status.title(), "Kalvanor | [F1] debug");
     status.update(down("1"), 0.016);
-    status.draw_counters.meshes_drawn = 42;
-    status.draw_counters.triangles_drawn = -3;
-    status.fps.fps = 60.04;
-    EXPECT_EQ(status.title(),
-              "Kalvanor | [F1] stop debugging | FPS: 60.0 | 16ms | meshes: 42 | triangles: -3 | [F3] solid"
-              " | [F4] linear sampling | [F5] linear mipmapping | [F8] culling enabled | [F9] transparency");
+    const auto settings = [&status] { return status.title().substr(status.title().find(" | [F3]")); };
+    EXPECT_EQ(settings(), " | [F3] solid | [F4] linear sampling | [F5] linear mipmapping | [F8] culling enabled"
+                          " | [F9] transparency");
     status.update(down("34589"), 0.016);
-    const auto settings = [&status] { return status.title().substr(status.title().find("[F3]")); };
-    EXPECT_EQ(settings(), "[F3] wireframe | [F4] nearest sampling | [F5] no mipmaps | [F8] culling disabled"
+    EXPECT_EQ(settings(), " | [F3] wireframe | [F4] nearest sampling | [F5] no mipmaps | [F8] culling disabled"
                           " | [F9] no transparency");
     status.update(down(""), 0.016);
     status.update(down("5"), 0.016);
-    EXPECT_NE(settings().find("| [F5] nearest mipmapping |"), std::string::npos) << settings();
+    EXPECT_NE(settings().find(" | [F5] nearest mipmapping | "), std::string::npos) << settings();
 }
 
 TEST(debug_status, frame_time_is_cut_to_whole_milliseconds_and_fps_averaged_over_whole_periods)
