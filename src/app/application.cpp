@@ -74,6 +74,11 @@ void application::framebuffer_size(int& width, int& height) const
 
 void application::set_title(const std::string& title)
 {
+    // Every frame hands the title over; telling the window server only when it changed saves a
+    // round trip per frame.
+    if (title == settings_.title) {
+        return;
+    }
     settings_.title = title;
     glfwSetWindowTitle(window_, settings_.title.c_str());
 }

@@ -24,6 +24,7 @@ public:
     // update returns false (the buffers are swapped once more after that).
     void run(game& game);
 
+    // The title bar text; the window server hears of it only when it changed.
     void set_title(const std::string& title);
 
     GLFWwindow* window() const { return window_; }

@@ -77,18 +77,59 @@ void debug_status::update(const debug_keys& keys, double dt)
     previous_ = keys;
 }
 
-std::string debug_status::title() const
+debug_status::shown debug_status::now() const
 {
+    return {debug, fps.fps, frame_ms, draw_counters.meshes_drawn, draw_counters.triangles_drawn, render_settings};
+}
+
+bool debug_status::same(const shown& a, const shown& b)
+{
+    const ::render_settings& s = a.settings;
+    const ::render_settings& t = b.settings;
+    return a.debug == b.debug && a.fps == b.fps && a.frame_ms == b.frame_ms && a.meshes == b.meshes &&
+           a.triangles == b.triangles && s.wireframe == t.wireframe && s.culling == t.culling &&
+           s.transparency == t.transparency && s.linear_sampling == t.linear_sampling && s.mipmaps == t.mipmaps &&
+           s.linear_mipmaps == t.linear_mipmaps;
+}
+
+const std::string& debug_status::title() const
+{
+    const shown current = now();
+    if (built_ && same(current, shown_)) {
+        return title_;
+    }
+    built_ = true;
+    shown_ = current;
+    std::string& t = title_;
+    t.clear();
     if (!debug) {
-        return "Kalvanor | [F1] debug";
+        t += "Kalvanor | [F1] debug";
+        return t;
     }
     const ::render_settings& s = render_settings;
     const char* mipmapping = s.linear_mipmaps ? "linear mipmapping" : s.mipmaps ? "nearest mipmapping" : "no mipmaps";
-    return std::string("Kalvanor") + " | [F1] stop debugging" + " | FPS: " + fps.to_string() + " | " +
-           std::to_string(frame_ms) + "ms" + " | meshes: " + std::to_string(draw_counters.meshes_drawn) +
-           " | triangles: " + std::to_string(draw_counters.triangles_drawn) + " | [F3] " +
-           (s.wireframe ? "wireframe" : "solid") + " | [F4] " +
-           (s.linear_sampling ? "linear sampling" : "nearest sampling") + " | [F5] " + mipmapping + " | [F8] " +
-           (s.culling ? "culling enabled" : "culling disabled") + " | [F9] " +
-           (s.transparency ? "transparency" : "no transparency");
+    char number[16];
+    const auto append_int = [&t, &number](std::int32_t value) {
+        std::snprintf(number, sizeof number, "%d", value);
+        t += number;
+    };
+    t += "Kalvanor | [F1] stop debugging | FPS: ";
+    t += fps.to_string();
+    t += " | ";
+    append_int(frame_ms);
+    t += "ms | meshes: ";
+    append_int(draw_counters.meshes_drawn);
+    t += " | triangles: ";
+    append_int(draw_counters.triangles_drawn);
+    t += " | [F3] ";
+    t += s.wireframe ? "wireframe" : "solid";
+    t += " | [F4] ";
+    t += s.linear_sampling ? "linear sampling" : "nearest sampling";
+    t += " | [F5] ";
+    t += mipmapping;
+    t += " | [F8] ";
+    t += s.culling ? "culling enabled" : "culling disabled";
+    t += " | [F9] ";
+    t += s.transparency ? "transparency" : "no transparency";
+    return t;
 }

@@ -39,7 +39,9 @@ public:
     // A key acts once when it goes down, never while held; F3 to F9 act only in debug mode.
     void update(const debug_keys& keys, double dt);
 
-    std::string title() const;
+    // The status line. Rebuilt only when something it shows has changed, into the same string,
+    // so a frame that changes nothing in it costs no formatting and no allocation.
+    const std::string& title() const;
 
     std::int32_t frame_ms = 0; // last frame, whole milliseconds, truncated
     fps_counter fps;
@@ -48,5 +50,20 @@ public:
     bool debug = false;
 
 private:
+    // What the title shows, as of its last rebuild.
+    struct shown {
+        bool debug;
+        double fps;
+        std::int32_t frame_ms;
+        std::int32_t meshes;
+        std::int32_t triangles;
+        ::render_settings settings;
+    };
+    shown now() const;
+    static bool same(const shown& a, const shown& b);
+
     debug_keys previous_;
+    mutable std::string title_;
+    mutable shown shown_{};
+    mutable bool built_ = false;
 };
