@@ -139,7 +139,7 @@ void shadow_map::render_depth(const scene& scene, const camera_base& camera)
     glEnable(GL_DEPTH_TEST);
 
     // Nothing changes the item list during the pass, so it is walked in place rather than copied.
-    for (const scene_item& item : scene.items) {
+    for (const scene_item& item : scene.items()) {
         if (!item.cast_shadow) {
             continue;
         }

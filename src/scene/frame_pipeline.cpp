@@ -212,7 +212,7 @@ void frame_pipeline::draw_scene(const scene& frame, const draw::frustum& planes,
     const draw::geometry* bound_geometry = nullptr;
     const draw::material* bound_material = nullptr;
     // Nothing changes the item list during the pass, so it is walked in place.
-    for (const scene_item& item : frame.items) {
+    for (const scene_item& item : frame.items()) {
         const draw::geometry& geometry = *item.geometry;
         const auto triangles = static_cast<std::int32_t>(geometry.triangle_count());
         if (counting) {

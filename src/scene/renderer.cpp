@@ -28,12 +28,12 @@ renderer::renderer(content::manager& content, const world& w, int width, int hei
 // Members go in reverse order, the pipeline with its effects and targets last.
 renderer::~renderer() = default;
 
-std::string renderer::title() const { return debug_status_->title(); }
+const std::string& renderer::title() const { return debug_status_->title(); }
 
 const scene& renderer::describe(const world& w)
 {
     scene& frame = frame_;
-    frame.items.clear();
+    frame.clear_items();
     frame.ambient_light = vec3(0.3f, 0.3f, 0.45f);
     frame.light_direction = vec3(0.0f, 1.0f, -1.0f);
     frame.light_color = vec3(0.9f, 0.9f, 0.8f);
@@ -73,5 +73,5 @@ void renderer::draw(const world& w)
     pipeline_->render(describe(w), *camera_);
     debug_status_->draw_counters = pipeline_->draw_counters;
     // The frame's items let go of their geometry and materials now, as a fresh scene would.
-    frame_.items.clear();
+    frame_.clear_items();
 }

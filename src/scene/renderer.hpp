@@ -42,7 +42,7 @@ public:
     const scene& describe(const world& w);
 
     // The debug status title.
-    std::string title() const;
+    const std::string& title() const;
 
     ::debug_status& debug_status() { return *debug_status_; }
     frame_pipeline& pipeline() { return *pipeline_; }

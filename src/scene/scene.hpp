@@ -45,11 +45,26 @@ struct scene {
     float water_level = 0.0f;
     std::shared_ptr<draw::texture> water_normal_map;
     vec2 ripple_offset{0.0f, 0.0f};
-    // In drawing order; fill it through add_item.
-    std::vector<scene_item> items;
 
-    // Inserts a copy of `item` just before the first item that shares its geometry (the same
+    // Adds a copy of `item` just before the first item that shares its geometry (the same
     // object, not equal contents), or at the end when none does. Items of one geometry thus
     // stay together, newest first, and the drawing binds each geometry once per pass.
     void add_item(const scene_item& item);
+    // The items in drawing order.
+    const std::vector<scene_item>& items() const;
+    // Lets go of every item; the lists keep their capacity for the next frame.
+    void clear_items();
+
+private:
+    // Inserting into one flat list would move every later item, which grows with the square of
+    // the number of robots; so items wait in one list per geometry (oldest first) and are laid
+    // out in drawing order when asked for.
+    struct group {
+        const draw::geometry* geometry = nullptr;
+        std::vector<scene_item> items;
+    };
+    std::vector<group> groups_; // the first group_count_ are in use, in order of first appearance
+    std::size_t group_count_ = 0;
+    mutable std::vector<scene_item> items_;
+    mutable bool laid_out_ = true;
 };

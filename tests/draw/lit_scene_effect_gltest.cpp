@@ -33,8 +33,9 @@ TEST_F(lit_scene, shadow_without_acne_and_fog_show_in_the_main_pass)
     const auto add = [&frame](vec3 low, vec3 high, vec3 diffuse, bool casts) {
         auto material = std::make_shared<draw::material>();
         material->diffuse_color = diffuse;
-        frame.items.emplace_back(test::make_box(low, high), material, mat4(1.0f));
-        frame.items.back().cast_shadow = casts;
+        scene_item item(test::make_box(low, high), material, mat4(1.0f));
+        item.cast_shadow = casts;
+        frame.add_item(item);
     };
     // The ground casts no shadow, as in the game.
     add({-60, -60, -2}, {60, 60, 0}, {0.92f, 0.94f, 0.97f}, false);

@@ -33,8 +33,11 @@ TEST_F(shadow_map, casters_leave_their_depth_under_them_within_40_behind_and_60_
         glBindTexture(GL_TEXTURE_2D, map.depth_texture());
         glGetTexImage(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, GL_FLOAT, depths.data());
     };
-    const auto item = [](const std::shared_ptr<draw::geometry>& geometry, const vec3& at) {
-        return scene_item(geometry, std::make_shared<draw::material>(), draw::translate(mat4(1.0f), at));
+    const auto add = [](scene& frame, const std::shared_ptr<draw::geometry>& geometry, const vec3& at,
+                        bool casts = true) {
+        scene_item item(geometry, std::make_shared<draw::material>(), draw::translate(mat4(1.0f), at));
+        item.cast_shadow = casts;
+        frame.add_item(item);
     };
     // The map's depth where a world point lands, and the point's own depth as the light sees it.
     const auto depths_at = [&](const vec3& world) {
@@ -46,8 +49,8 @@ TEST_F(shadow_map, casters_leave_their_depth_under_them_within_40_behind_and_60_
     // The game's light; the second box casts no shadow.
     scene frame;
     const auto cube = test::make_box(vec3(-1.0f), vec3(1.0f));
-    frame.items = {item(cube, {25.0f, 0.0f, 2.0f}), item(cube, {15.0f, -8.0f, 2.0f})};
-    frame.items.back().cast_shadow = false;
+    add(frame, cube, {25.0f, 0.0f, 2.0f});
+    add(frame, cube, {15.0f, -8.0f, 2.0f}, false);
     render(frame);
     const auto [top, top_depth] = depths_at(vec3(25.0f, 0.0f, 3.0f));
     EXPECT_NEAR(top, top_depth, 0.001f) << "the box's lit face is what the light sees first";
@@ -63,8 +66,9 @@ TEST_F(shadow_map, casters_leave_their_depth_under_them_within_40_behind_and_60_
     const auto slab = test::make_box(vec3(-1.0f, -1.0f, -0.1f), vec3(1.0f, 1.0f, 0.1f));
     scene down;
     down.light_direction = vec3(0.0f, 0.0f, -1.0f);
-    down.items = {item(slab, {15, 10, 50.85f}), item(slab, {15, -10, 51.15f}), item(slab, {35, 10, -48.85f}),
-                  item(slab, {35, -10, -49.15f})};
+    for (const vec3& at : {vec3(15, 10, 50.85f), vec3(15, -10, 51.15f), vec3(35, 10, -48.85f), vec3(35, -10, -49.15f)}) {
+        add(down, slab, at);
+    }
     render(down);
     for (const auto& [at, drawn] : {std::pair{vec3(15, 10, 0), true}, {vec3(15, -10, 0), false},
                                     {vec3(35, 10, 0), true}, {vec3(35, -10, 0), false}}) {

@@ -48,7 +48,7 @@ TEST_F(renderer_test, a_frame_holds_sky_player_ground_then_the_enemies_grouped_n
         w.enemies.emplace_back(x, 30.0f, 5.0f, 15.0f);
     }
     w.beam_weapon.firing = true;
-    const std::vector<scene_item>& items = draw->describe(w).items;
+    const std::vector<scene_item>& items = draw->describe(w).items();
     ASSERT_EQ(items.size(), 13u);
     // sky, base, body, arm, player light, beam, ground, bodies 3 2 1, lights 3 2 1
     const bool casts[] = {false, true, true, true, true, false, false, true, true, true, true, true, true};
@@ -71,7 +71,7 @@ TEST_F(renderer_test, sky_follows_the_eye_and_the_water_breathes_a_tenth_around_
         EXPECT_NEAR(frame.water_level, level, 1e-5f) << elapsed;
         EXPECT_NEAR(glm::length(frame.ripple_offset - vec2(elapsed * 0.1f / std::sqrt(2.0f))), 0.0f, 1e-6f);
     }
-    const mat4 sky = draw->describe(w).items.front().world_matrix;
+    const mat4 sky = draw->describe(w).items().front().world_matrix;
     EXPECT_NEAR(glm::length(vec3(sky[0][0], sky[1][1], sky[2][2]) - vec3(1.3125f, 1.3125f, 0.4166667f)), 0.0f, 1e-6f);
     EXPECT_EQ(vec3(sky[3]), draw->camera().eye_position() - vec3(0.0f, 0.0f, 7.0f));
 }
@@ -82,7 +82,7 @@ TEST_F(renderer_test, health_lights_blink_while_hit_but_not_once_the_game_is_ove
     w.enemies[0].hit = true;
     w.enemies[0].health = 50.0f;
     w.game_state.elapsed = 0.1f; // in the red half of a flash
-    const auto light_color = [this] { return draw->describe(w).items.back().material->emissive_color; };
+    const auto light_color = [this] { return draw->describe(w).items().back().material->emissive_color; };
     EXPECT_EQ(light_color(), vec3(1.0f, 0.2f, 0.2f));
     w.game_state.phase = 2;
     EXPECT_NEAR(glm::length(light_color() - vec3(0.6f, 0.6f, 0.2f)), 0.0f, 1e-6f);

@@ -28,9 +28,9 @@ TEST(scene, add_item_keeps_items_of_one_geometry_together_newest_first)
         frame.add_item(scene_item(geometry, nullptr, draw::translate(mat4(1.0f), vec3(x, 0.0f, 0.0f))));
     }
     const float expected[] = {5.0f, 3.0f, 1.0f, 4.0f, 2.0f};
-    ASSERT_EQ(frame.items.size(), 5u);
+    ASSERT_EQ(frame.items().size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(frame.items[i].world_matrix[3].x, expected[i]) << "item " << i;
+        EXPECT_EQ(frame.items()[i].world_matrix[3].x, expected[i]) << "item " << i;
     }
 }
 
