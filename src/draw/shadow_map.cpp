@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "draw/camera_base.hpp"
+#include "draw/culling.hpp"
 #include "draw/geometry.hpp"
 #include "draw/info_log.hpp"
 #include "scene/scene.hpp"
@@ -38,6 +39,10 @@ shadow_map::shadow_map()
     load_shader("assets/shaders/shadow_mapping_vs.glsl", 0);
     load_shader("assets/shaders/shadow_mapping_fs.glsl", 1);
     create_program();
+    // Looked up once: every caster of every frame sets the same two.
+    depth_mvp_location_ = glGetUniformLocation(program_, "depthMVP");
+    position_location_ = glGetAttribLocation(program_, "vertexPosition_modelspace");
+    glGenVertexArrays(1, &vertex_array_);
 
     glGenFramebuffers(1, &framebuffer_);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
@@ -73,6 +78,7 @@ shadow_map::~shadow_map()
     glDeleteProgram(program_);
     glDeleteShader(vertex_shader_);
     glDeleteShader(fragment_shader_);
+    glDeleteVertexArrays(1, &vertex_array_);
 }
 
 void shadow_map::load_shader(const std::string& path, int stage)
@@ -138,30 +144,27 @@ void shadow_map::render_depth(const scene& scene, const camera_base& camera)
     glViewport(0, 0, size, size);
     glEnable(GL_DEPTH_TEST);
 
-    // Nothing changes the item list during the pass, so it is walked in place rather than copied.
+    // One vertex array of its own for the whole pass, so the effects' attribute state is left
+    // alone; casters wholly outside the light's box would leave nothing in the map.
+    const frustum box = frustum_planes(view, projection);
+    glBindVertexArray(vertex_array_);
+    glEnableVertexAttribArray(static_cast<GLuint>(position_location_));
     for (const scene_item& item : scene.items()) {
-        if (!item.cast_shadow) {
+        const geometry& caster = *item.geometry;
+        if (!item.cast_shadow || outside_frustum(caster.bounding_sphere(), item.world_matrix, box)) {
             continue;
         }
         const mat4 depth_mvp = depth_view_projection_ * item.world_matrix;
-        glUniformMatrix4fv(glGetUniformLocation(program_, "depthMVP"), 1, GL_FALSE, &depth_mvp[0][0]);
-
-        GLuint vertex_array = 0;
-        glGenVertexArrays(1, &vertex_array);
-        glBindVertexArray(vertex_array);
-        glBindBuffer(GL_ARRAY_BUFFER, item.geometry->position_buffer());
-        const GLint location = glGetAttribLocation(program_, "vertexPosition_modelspace");
-        glEnableVertexAttribArray(static_cast<GLuint>(location));
-        glVertexAttribPointer(static_cast<GLuint>(location), 3, GL_FLOAT, GL_FALSE, 0, nullptr);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, item.geometry->index_buffer());
-        glDrawElements(item.geometry->triangle_strip() ? GL_TRIANGLE_STRIP : GL_TRIANGLES,
-                       static_cast<GLsizei>(item.geometry->index_count()), GL_UNSIGNED_INT, nullptr);
-
-        glBindVertexArray(0);
-        glBindBuffer(GL_ARRAY_BUFFER, 0);
-        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
-        glDeleteVertexArrays(1, &vertex_array);
+        glUniformMatrix4fv(depth_mvp_location_, 1, GL_FALSE, &depth_mvp[0][0]);
+        glBindBuffer(GL_ARRAY_BUFFER, caster.position_buffer());
+        glVertexAttribPointer(static_cast<GLuint>(position_location_), 3, GL_FLOAT, GL_FALSE, 0, nullptr);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, caster.index_buffer());
+        glDrawElements(caster.triangle_strip() ? GL_TRIANGLE_STRIP : GL_TRIANGLES,
+                       static_cast<GLsizei>(caster.index_count()), GL_UNSIGNED_INT, nullptr);
     }
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 
     glCullFace(GL_BACK);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);

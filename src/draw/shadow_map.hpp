@@ -49,6 +49,9 @@ private:
     GLuint vertex_shader_ = 0;
     GLuint fragment_shader_ = 0;
     GLuint program_ = 0;
+    GLint depth_mvp_location_ = -1;
+    GLint position_location_ = -1;
+    GLuint vertex_array_ = 0; // the shadow pass's own attribute state
     mat4 depth_view_projection_{1.0f};
     mat4 bias_matrix_{1.0f};
 };

@@ -11,7 +11,7 @@
 #include "draw/shadow_map.hpp"
 #include "draw/texture.hpp"
 #include "draw/water_effect.hpp"
-#include "scene/culling.hpp"
+#include "draw/culling.hpp"
 #include "scene/scene.hpp"
 
 const char* name_of(render_pass pass)
@@ -105,7 +105,7 @@ void frame_pipeline::reflection_pass(const scene& frame, const draw::camera_base
     const vec3 eye = camera.eye_position();
     basic_->set_camera_position(vec3(eye.x, eye.y, 2.0f * frame.water_level - eye.z));
     basic_->set_water_clipping(true);
-    draw_scene(frame, draw::frustum_planes(view, projection), false);
+    draw_scene(frame, draw::frustum_planes(view, projection), false, true);
     basic_->stop();
     glFrontFace(GL_CCW);
     reflection_target_->unbind();
@@ -187,7 +187,7 @@ void frame_pipeline::bloom_passes()
     end(render_pass::bloom);
 }
 
-void frame_pipeline::draw_scene(const scene& frame, const draw::frustum& planes, bool counting)
+void frame_pipeline::draw_scene(const scene& frame, const draw::frustum& planes, bool counting, bool above_water)
 {
     draw::basic_effect& basic = *basic_;
     const ::render_settings& settings = render_settings;
@@ -201,7 +201,8 @@ void frame_pipeline::draw_scene(const scene& frame, const draw::frustum& planes,
     basic.set_fog_start(frame.fog_start);
     basic.set_fog_end(frame.fog_end);
     basic.set_water_level(frame.water_level);
-    const mat4 depth_bias = shadow_map_->bias_matrix() * shadow_map_->depth_view_projection();
+    // The same for every item.
+    basic.set_depth_bias_mvp(shadow_map_->bias_matrix() * shadow_map_->depth_view_projection());
     basic.bind_texture("ShadowMap", shadow_map_->depth_texture(), 2);
 
     const GLfloat magnification = static_cast<GLfloat>(settings.linear_sampling ? GL_LINEAR : GL_NEAREST);
@@ -219,10 +220,15 @@ void frame_pipeline::draw_scene(const scene& frame, const draw::frustum& planes,
             draw_counters.meshes_total += 1;
             draw_counters.triangles_total += triangles;
         }
-        if (settings.culling && outside_frustum(geometry.bounding_sphere(), item.world_matrix, planes)) {
+        if (settings.culling && draw::outside_frustum(geometry.bounding_sphere(), item.world_matrix, planes)) {
             continue;
         }
-        basic.set_depth_bias_mvp(depth_bias);
+        if (above_water) {
+            const draw::sphere world = draw::world_sphere(geometry.bounding_sphere(), item.world_matrix);
+            if (world.center.z + world.radius < frame.water_level) {
+                continue; // the water clipping would cut all of it away
+            }
+        }
 
         if (&geometry != bound_geometry) {
             bound_geometry = &geometry;

@@ -40,8 +40,9 @@ public:
 
     // Draws the items with the basic effect, which the caller has started and given its view
     // projection, camera position and water clipping. Skips items outside `planes` when culling
-    // is on; with `counting` adds what it considered and drew to draw_counters.
-    void draw_scene(const scene& frame, const draw::frustum& planes, bool counting);
+    // is on, and with `above_water` (the mirrored pass, which clips at the water) items wholly
+    // below the water; with `counting` adds what it considered and drew to draw_counters.
+    void draw_scene(const scene& frame, const draw::frustum& planes, bool counting, bool above_water = false);
 
     const draw::framebuffer& scene_target() const { return *scene_target_; }
     const draw::framebuffer& reflection_target() const { return *reflection_target_; }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "scene/culling.hpp"
+#include "draw/culling.hpp"
 #include "scene/health_light.hpp"
 #include "scene/player_model.hpp"
 #include "scene/scene.hpp"
@@ -42,12 +42,12 @@ TEST(outside_frustum, culls_only_spheres_wholly_beyond_a_plane_and_sizes_them_by
     planes[1] = vec4(1.0f, 0.0f, 0.0f, -10.0f);
     const draw::sphere unit{vec3(0.0f), 1.0f};
     const auto at = [](float x) { return draw::translate(mat4(1.0f), vec3(x, 0.0f, 0.0f)); };
-    EXPECT_FALSE(outside_frustum(unit, at(11.0f), planes)); // touching: distance - radius = 0
-    EXPECT_TRUE(outside_frustum(unit, at(11.01f), planes));
-    EXPECT_FALSE(outside_frustum(unit, draw::scale(at(12.0f), vec3(2.5f)), planes));
+    EXPECT_FALSE(draw::outside_frustum(unit, at(11.0f), planes)); // touching: distance - radius = 0
+    EXPECT_TRUE(draw::outside_frustum(unit, at(11.01f), planes));
+    EXPECT_FALSE(draw::outside_frustum(unit, draw::scale(at(12.0f), vec3(2.5f)), planes));
     // A thin, long item: its first axis is short, the sphere must still reach along the long one.
-    EXPECT_FALSE(outside_frustum(unit, draw::scale(at(14.0f), vec3(0.5f, 5.0f, 0.5f)), planes));
-    EXPECT_TRUE(outside_frustum(unit, draw::scale(at(16.0f), vec3(0.5f, 5.0f, 0.5f)), planes));
+    EXPECT_FALSE(draw::outside_frustum(unit, draw::scale(at(14.0f), vec3(0.5f, 5.0f, 0.5f)), planes));
+    EXPECT_TRUE(draw::outside_frustum(unit, draw::scale(at(16.0f), vec3(0.5f, 5.0f, 0.5f)), planes));
 }
 
 TEST(tilt, leans_the_robot_with_the_slope_and_turns_it_to_its_heading)
