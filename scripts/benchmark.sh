@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Measures Kalvanor's frame on this machine against glmark2's terrain scene, in one run under one
+# X server, and its start-up. Never judges the figures: it prints them, and with --readme writes
+# them into the README's performance section.
+# Usage: scripts/benchmark.sh [--readme] [--frames N] [--starts N]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+source "$here/scripts/packages.sh"
+ensure_packages "$kalvanor_packages_game glmark2-x11 mesa-utils"
+
+readme=no
+frames=120
+starts=7
+while [ $# -gt 0 ]; do
+    case $1 in
+        --readme) readme=yes ;;
+        --frames) frames=$2; shift ;;
+        --starts) starts=$2; shift ;;
+        *) echo "usage: scripts/benchmark.sh [--readme] [--frames N] [--starts N]" >&2; exit 2 ;;
+    esac
+    shift
+done
+
+build=$(realpath -m "${KALVANOR_BUILD_DIR:-$here/build}")
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)" --target kalvanor kalvanor-snapshot >/dev/null
+
+if [ -z "${KALVANOR_BENCHMARK_XVFB:-}" ]; then
+    export KALVANOR_BENCHMARK_XVFB=1
+    args=(--frames "$frames" --starts "$starts")
+    [ "$readme" = yes ] && args+=(--readme)
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "${args[@]}"
+fi
+
+sizes="800x600 1024x768"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Kalvanor: the snapshot tool's scripted scene through the whole pipeline, the first frames left
+# out as warm-up.
+for size in $sizes; do
+    (cd "$here" && "$build/tools/snapshot/kalvanor-snapshot" --size "$size" --frames "$frames" --timings \
+        "$work/$size.png") >"$work/$size.txt"
+    echo "== Kalvanor $size, $frames frames"
+    cat "$work/$size.txt"
+done
+
+# glmark2's terrain scene in a window of the same size under the same X server.
+for size in $sizes; do
+    glmark2 -b terrain -s "$size" >"$work/glmark2-$size.txt" 2>&1
+    sed -nE 's/.*FrameTime: ([0-9.]+) ms.*/\1/p' "$work/glmark2-$size.txt" | tail -n 1 >"$work/glmark2-$size.ms"
+    echo "== glmark2 terrain $size: $(cat "$work/glmark2-$size.ms") ms a frame"
+done
+
+# Start-up: from the process's start to its first frame on screen, which is when the window
+# title changes from "Kalvanor" to the status line.
+game=$work/game
+mkdir -p "$game"
+ln -s "$here/assets" "$game/assets"
+printf 'fullscreen=no\nwidth=800\nheight=600\nrefresh_rate=60\ncursor=yes\n' >"$game/config.txt"
+: >"$work/starts.ms"
+for _ in $(seq "$starts"); do
+    start=$(date +%s%N)
+    (cd "$game" && exec "$build/kalvanor") >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --name '^Kalvanor \|' >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "the game ended before its first frame" >&2; exit 1; }
+        sleep 0.01
+    done
+    echo $((($(date +%s%N) - start) / 1000000)) >>"$work/starts.ms"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+done
+startup=$(sort -n "$work/starts.ms" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
+echo "== start-up to the first frame: median $startup ms of $starts runs ($(sort -n "$work/starts.ms" | tr '\n' ' '))"
+
+renderer=$(glxinfo -B 2>/dev/null | sed -nE 's/.*OpenGL renderer string: (.*)/\1/p')
+version=$(glxinfo -B 2>/dev/null | sed -nE 's/.*OpenGL version string: (.*)/\1/p')
+cpu=$(sed -nE 's/^model name\s*:\s*(.*)/\1/p' /proc/cpuinfo | head -n 1)
+echo "== machine: $(nproc) cores, $cpu; $renderer; $version; $(date +%F)"
+
+# One line per size, last.
+summary=()
+for size in $sizes; do
+    read -r median p95 < <(sed -nE 's/^frame [0-9x]+: median ([0-9.]+) ms, p95 ([0-9.]+) ms.*/\1 \2/p' "$work/$size.txt")
+    ratio=$(awk -v g="$(cat "$work/glmark2-$size.ms")" -v k="$median" 'BEGIN { printf "%.1f", g / k }')
+    summary+=("frame $size: median $median ms, p95 $p95 ms, ${ratio}× glmark2 terrain")
+done
+printf '%s\n' "${summary[@]}"
+
+if [ "$readme" = yes ]; then
+    table=$work/table.md
+    {
+        echo "Measured by \`scripts/benchmark.sh\` on $(date +%F): $(nproc) cores ($cpu), $renderer, $version,"
+        echo "under Xvfb. Kalvanor's figures come from \`kalvanor-snapshot --timings\` over $frames frames of its"
+        echo "scripted scene (the first 3 left out); glmark2's from its \`terrain\` scene at the same size"
+        echo "under the same X server. Start-up is the median of $starts starts of the game at 800×600,"
+        echo "from the process's start to its first frame: $startup ms."
+        echo
+        echo "| | 800×600 | 1024×768 |"
+        echo "|---|---|---|"
+        for pass in shadow reflection main water bright blur bloom; do
+            row="| $pass pass"
+            for size in $sizes; do
+                row+=" | $(sed -nE "s/^pass $pass: median ([0-9.]+) ms/\1 ms/p" "$work/$size.txt")"
+            done
+            echo "$row |"
+        done
+        row="| **frame**, median (p95)"
+        for size in $sizes; do
+            row+=" | **$(sed -nE 's/^frame [0-9x]+: median ([0-9.]+) ms, p95 ([0-9.]+) ms.*/\1 ms (\2 ms)/p' "$work/$size.txt")**"
+        done
+        echo "$row |"
+        row="| glmark2 terrain, per frame"
+        for size in $sizes; do row+=" | $(cat "$work/glmark2-$size.ms") ms"; done
+        echo "$row |"
+        row="| glmark2's frame over ours"
+        for size in $sizes; do
+            row+=" | $(awk -v g="$(cat "$work/glmark2-$size.ms")" -v k="$(sed -nE 's/^frame [0-9x]+: median ([0-9.]+) ms.*/\1/p' "$work/$size.txt")" 'BEGIN { printf "%.1f×", g / k }')"
+        done
+        echo "$row |"
+    } >"$table"
+    # The section between the two markers is the script's; everything else stays as written.
+    awk -v table="$table" '
+        /<!-- benchmark:begin -->/ { print; while ((getline line < table) > 0) print line; skip = 1; next }
+        /<!-- benchmark:end -->/ { skip = 0 }
+        !skip { print }' "$here/README.md" >"$work/README.md"
+    cp "$work/README.md" "$here/README.md"
+    echo "Wrote the figures into README.md."
+fi
