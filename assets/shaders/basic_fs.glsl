@@ -1,21 +1,17 @@
 #version 330
 
 // Per-pixel diffuse and ambient light with one filtered shadow lookup, an emissive term, and
-// fog by distance from the camera.
+// the fog the vertex shader worked out.
 
-in vec3 worldPosition;
 in vec3 worldNormal;
 in vec2 texcoord;
 in vec3 shadowCoord;
+in float fogAmount;
 
-uniform vec3 CameraPosition;
 uniform vec3 AmbientLight;
 uniform vec3 DiffuseLight;
 uniform vec3 LightVector;        // unit vector towards the light
-uniform bool FogEnabled;
 uniform vec3 FogColor;
-uniform float FogStart;          // distances in world units
-uniform float FogEnd;
 uniform vec3 DiffuseColor;
 uniform bool DiffuseMapEnabled;  // the map replaces the colour
 uniform sampler2D DiffuseMap;
@@ -23,6 +19,7 @@ uniform vec3 EmissiveColor;
 uniform bool EmissiveMapEnabled; // the map adds to the colour
 uniform sampler2D EmissiveMap;
 uniform sampler2DShadow ShadowMap;
+uniform bool WaterClipping;      // set while the scene is drawn mirrored in the water
 
 out vec4 fragColor;
 
@@ -35,34 +32,34 @@ const float depthBias = 0.0005;
 // taking the clamped border texels' verdict.
 float lightReaching()
 {
-    float lit = texture(ShadowMap, vec3(shadowCoord.xy, shadowCoord.z - depthBias));
-    bool inside = all(greaterThanEqual(shadowCoord, vec3(0.0))) && all(lessThanEqual(shadowCoord, vec3(1.0)));
-    return inside ? lit : 1.0;
+    vec3 fromCentre = abs(shadowCoord - 0.5);
+    if (max(fromCentre.x, max(fromCentre.y, fromCentre.z)) > 0.5) {
+        return 1.0;
+    }
+    return texture(ShadowMap, vec3(shadowCoord.xy, shadowCoord.z - depthBias));
 }
 
 void main()
 {
-    vec3 albedo = DiffuseMapEnabled ? texture(DiffuseMap, texcoord).rgb : DiffuseColor;
-    vec3 emissive = EmissiveColor;
+    vec3 color = EmissiveColor;
     if (EmissiveMapEnabled) {
-        emissive += texture(EmissiveMap, texcoord).rgb;
+        color += texture(EmissiveMap, texcoord).rgb;
     }
-
     // A lamp outshines the light falling on it. Adding that light in full would push a green or
     // red lamp towards white, and the bloom would finish the job; the brighter its own colour,
-    // the less reflected light it shows, so health lights and the beam keep their hue.
+    // the less reflected light it shows, so health lights and the beam keep their hue. Only a
+    // surface with a colour of its own is lit at all: the sky shines by its map alone.
     float glowing = clamp(max(EmissiveColor.r, max(EmissiveColor.g, EmissiveColor.b)), 0.0, 1.0);
-    float facing = max(dot(normalize(worldNormal), LightVector), 0.0);
-    // The shadow lookup is the costliest step on a software renderer: faces turned away from the
-    // light, and lamps that show no reflected light, do without it.
-    if (facing > 0.0 && glowing < 1.0) {
-        facing *= lightReaching();
+    if (glowing < 1.0 && (DiffuseMapEnabled || DiffuseColor != vec3(0.0))) {
+        vec3 albedo = DiffuseMapEnabled ? texture(DiffuseMap, texcoord).rgb : DiffuseColor;
+        float facing = max(dot(normalize(worldNormal), LightVector), 0.0);
+        // The shadow lookup is the costliest step on a software renderer: faces turned away from
+        // the light do without it, and so does the mirror image, where the rippled, tinted water
+        // would blur a shadow away anyway.
+        if (facing > 0.0 && !WaterClipping) {
+            facing *= lightReaching();
+        }
+        color += albedo * (AmbientLight + DiffuseLight * facing) * (1.0 - glowing);
     }
-    vec3 color = albedo * (AmbientLight + DiffuseLight * facing) * (1.0 - glowing) + emissive;
-
-    if (FogEnabled) {
-        float fog = clamp((distance(worldPosition, CameraPosition) - FogStart) / (FogEnd - FogStart), 0.0, 1.0);
-        color = mix(color, FogColor, fog);
-    }
-    fragColor = vec4(color, 1.0);
+    fragColor = vec4(mix(color, FogColor, fogAmount), 1.0);
 }
