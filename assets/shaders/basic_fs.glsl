@@ -1,13 +1,17 @@
 #version 330
 
 // Per-pixel diffuse and ambient light with one filtered shadow lookup, an emissive term, and
-// the fog the vertex shader worked out.
+// fog by distance from the camera.
 
+in vec3 worldPosition;
 in vec3 worldNormal;
 in vec2 texcoord;
 in vec3 shadowCoord;
-in float fogAmount;
 
+uniform vec3 CameraPosition;
+uniform bool FogEnabled;
+uniform float FogStart;          // distances in world units
+uniform float FogEnd;
 uniform vec3 AmbientLight;
 uniform vec3 DiffuseLight;
 uniform vec3 LightVector;        // unit vector towards the light
@@ -61,5 +65,9 @@ void main()
         }
         color += albedo * (AmbientLight + DiffuseLight * facing) * (1.0 - glowing);
     }
-    fragColor = vec4(mix(color, FogColor, fogAmount), 1.0);
+    if (FogEnabled) {
+        float fog = clamp((distance(worldPosition, CameraPosition) - FogStart) / (FogEnd - FogStart), 0.0, 1.0);
+        color = mix(color, FogColor, fog);
+    }
+    fragColor = vec4(color, 1.0);
 }

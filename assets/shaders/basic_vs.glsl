@@ -1,6 +1,6 @@
 #version 330
 
-// Scene geometry: world-space normal, shadow-map coordinates and the fog for the lighting in
+// Scene geometry: world-space position, normal and shadow-map coordinates for the lighting in
 // basic_fs.glsl. World space is z-up.
 
 in vec3 inPosition;
@@ -13,15 +13,11 @@ uniform mat4 DepthBiasMVP;   // world position to shadow-map texture coordinates
 uniform float TexcoordScale;
 uniform float WaterLevel;
 uniform bool WaterClipping;  // set while the scene is drawn mirrored in the water
-uniform vec3 CameraPosition;
-uniform bool FogEnabled;
-uniform float FogStart;      // distances in world units
-uniform float FogEnd;
 
+out vec3 worldPosition;
 out vec3 worldNormal;
 out vec2 texcoord;
 out vec3 shadowCoord;
-out float fogAmount;         // 0 clear .. 1 all fog
 
 // Shadow lookups start this far (world units, about two shadow texels) out along the normal,
 // so lit surfaces do not shadow themselves.
@@ -34,14 +30,11 @@ void main()
     // normals perpendicular without an inverse transpose.
     vec3 normal = normalize(mat3(WorldMatrix) * inNormal);
 
+    worldPosition = world.xyz;
     worldNormal = normal;
     texcoord = inTexcoord * TexcoordScale;
     // The light's projection is orthographic, so this interpolates exactly.
     shadowCoord = (DepthBiasMVP * vec4(world.xyz + normal * normalOffset, 1.0)).xyz;
-    // Per vertex: across one triangle of the ground (2 units) or of the sky the distance hardly
-    // bends, and a software renderer saves a square root for every pixel.
-    fogAmount = FogEnabled ? clamp((distance(world.xyz, CameraPosition) - FogStart) / (FogEnd - FogStart), 0.0, 1.0)
-                           : 0.0;
 
     // The mirrored scene must lose what lies below the surface; elsewhere nothing is clipped.
     gl_ClipDistance[0] = WaterClipping ? world.z - WaterLevel : 1.0;
