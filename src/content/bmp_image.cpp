@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <fstream>
 #include <iostream>
+#include <stdexcept>
+
+#include "content/bmp_masks.hpp"
+#include "content/file_io.hpp"
 
 // [SECTION] File layout and guarded reads
 // [SECTION] Grid, bit depth and colour table
@@ -14,12 +18,19 @@ namespace {
 // [SECTION] File layout and guarded reads
 
 constexpr std::uint16_t bmp_signature = 19778; // "BM" read as a little-endian 16-bit value
-constexpr std::int64_t header_bytes = 54;      // file header (14) + info header (40)
-constexpr std::uint32_t bit_fields = 3;        // the compression value of 16-bit files with masks
+constexpr std::int64_t file_header_bytes = 14;
+constexpr std::uint32_t bit_fields = 3;        // the compression value of files with masks
+constexpr std::int64_t mask_bytes = 12;        // red, green and blue, 32 bits each
 // Pictures larger than this are rejected before anything is allocated: 2^26 pixels are 256 MiB
 // of grid, and no game texture comes near either limit.
 constexpr std::int64_t max_side = 32768;
 constexpr std::int64_t max_pixels = std::int64_t{1} << 26;
+// A file that ends before its pixel data does is read as far as it goes only up to this many
+// pixels (a 4 MiB grid); a larger one is refused before its grid is allocated, so a few hostile
+// bytes cannot claim the 256 MiB the limits above allow. A complete file needs at least 1 byte
+// per 8 pixels, so memory stays within 32 times the file's size. A stream that cannot tell its
+// length (a pipe) is held to the limits above only.
+constexpr std::int64_t max_pixels_of_short_file = std::int64_t{1} << 20;
 
 const bmp_pixel white{255, 255, 255, 0};
 
@@ -47,7 +58,29 @@ bool read_le(std::istream& in, T& value)
     return true;
 }
 
-// The 14-byte file header and the 40-byte info header, field by field.
+// The bytes from the read position to the end, or -1 where the stream cannot tell (a pipe).
+std::int64_t bytes_left(std::istream& in)
+{
+    const std::streampos here = in.tellg();
+    if (here == std::streampos(-1)) {
+        return -1;
+    }
+    in.seekg(0, std::ios::end);
+    const std::streampos end = in.tellg();
+    in.clear();
+    in.seekg(here);
+    return end == std::streampos(-1) ? -1 : static_cast<std::int64_t>(end - here);
+}
+
+// ceil(width * depth / 8) rounded up to a multiple of 4 bytes; the size limits keep it small.
+std::size_t row_size(int width, int depth)
+{
+    return (static_cast<std::size_t>(width) * static_cast<std::size_t>(depth) + 31) / 32 * 4;
+}
+
+// The 14-byte file header and the info header, field by field. Every info header starts with the
+// 40 bytes of the Windows 3 one; those of 52 bytes and more hold the masks at bytes 40-51 and
+// further fields (alpha mask, colour space) that the game does not use.
 struct bmp_headers {
     std::uint16_t type = 0;
     std::uint32_t file_size = 0;
@@ -55,7 +88,7 @@ struct bmp_headers {
     std::uint16_t reserved2 = 0;
     std::uint32_t pixel_offset = 0; // from the start of the file to the pixel data, in bytes
 
-    std::uint32_t header_size = 0;
+    std::uint32_t header_size = 0; // of the info header, in bytes
     std::int32_t width = 0;
     std::int32_t height = 0; // negative for top-down files, which are rejected
     std::uint16_t planes = 0;
@@ -66,35 +99,54 @@ struct bmp_headers {
     std::int32_t y_pixels_per_metre = 0;
     std::uint32_t colors_used = 0;
     std::uint32_t important_colors = 0;
+    std::uint32_t masks[3] = {0, 0, 0}; // red, green, blue; meaningful with bit fields only
 
-    // False when any field could not be read; every field is still attempted.
-    bool read(std::istream& in)
+    // A 40-byte header leaves the masks of a 16-bit file with bit fields to the 12 bytes after it.
+    bool masks_after_header() const { return header_size == 40 && compression == bit_fields && bit_count == 16; }
+    // From the start of the file to the colour table, or to the metadata where there is none.
+    std::int64_t table_start() const
     {
-        bool complete = read_le(in, type);
-        complete &= read_le(in, file_size);
-        complete &= read_le(in, reserved1);
-        complete &= read_le(in, reserved2);
-        complete &= read_le(in, pixel_offset);
-        complete &= read_le(in, header_size);
-        complete &= read_le(in, width);
-        complete &= read_le(in, height);
-        complete &= read_le(in, planes);
-        complete &= read_le(in, bit_count);
-        complete &= read_le(in, compression);
-        complete &= read_le(in, image_size);
-        complete &= read_le(in, x_pixels_per_metre);
-        complete &= read_le(in, y_pixels_per_metre);
-        complete &= read_le(in, colors_used);
-        complete &= read_le(in, important_colors);
-        return complete;
+        return file_header_bytes + header_size + (masks_after_header() ? mask_bytes : 0);
     }
+    std::int64_t pixel_data_size() const { return static_cast<std::int64_t>(row_size(width, bit_count)) * height; }
 };
 
-// The lines of the first reason to refuse a complete header, in the order they are checked;
-// none if it is acceptable.
-std::vector<std::string> header_problem(const bmp_headers& h, const std::string& path)
+// Reads the headers after the signature, and the masks that follow a 40-byte header; the lines
+// of the reason to refuse what was read as far as the layout goes, none if it is acceptable.
+std::vector<std::string> read_layout(std::istream& in, bmp_headers& h, const std::string& name)
 {
-    const std::string file = "Bitmap Error: " + path;
+    const std::vector<std::string> corrupted = {"Bitmap Error: " + name + " is obviously corrupted."};
+    if (!(read_le(in, h.file_size) && read_le(in, h.reserved1) && read_le(in, h.reserved2) &&
+          read_le(in, h.pixel_offset) && read_le(in, h.header_size))) {
+        return corrupted;
+    }
+    // The OS/2 headers hold their fields at other widths; read as Windows ones they would be garbage.
+    if (h.header_size == 12 || h.header_size == 64) {
+        return {"Bitmap Error: " + name + " is an OS/2 bitmap.", "              OS/2 bitmaps are not supported."};
+    }
+    const std::uint32_t sizes[] = {40, 52, 56, 108, 124};
+    if (std::find(std::begin(sizes), std::end(sizes), h.header_size) == std::end(sizes)) {
+        return corrupted;
+    }
+    bool complete = read_le(in, h.width) && read_le(in, h.height) && read_le(in, h.planes) &&
+                    read_le(in, h.bit_count) && read_le(in, h.compression) && read_le(in, h.image_size) &&
+                    read_le(in, h.x_pixels_per_metre) && read_le(in, h.y_pixels_per_metre) &&
+                    read_le(in, h.colors_used) && read_le(in, h.important_colors);
+    if (complete && (h.header_size > 40 || h.masks_after_header())) {
+        complete = read_le(in, h.masks[0]) && read_le(in, h.masks[1]) && read_le(in, h.masks[2]);
+    }
+    const std::streamsize rest = h.header_size > 40 ? std::streamsize{h.header_size} - 40 - mask_bytes : 0;
+    if (!complete || in.ignore(rest).gcount() != rest) {
+        return corrupted;
+    }
+    return {};
+}
+
+// The lines of the first reason to refuse a file whose layout was read, in the order they are
+// checked; none if it is acceptable.
+std::vector<std::string> header_problem(const bmp_headers& h, const std::string& name)
+{
+    const std::string file = "Bitmap Error: " + name;
     if (h.compression == 1 || h.compression == 2) {
         return {file + " is (RLE) compressed.", "              Compressed bitmaps are not supported."};
     }
@@ -116,25 +168,25 @@ std::vector<std::string> header_problem(const bmp_headers& h, const std::string&
     if (h.width > max_side || h.height > max_side || std::int64_t{h.width} * h.height > max_pixels) {
         return {file + " is too large."};
     }
+    if (h.table_start() > h.pixel_offset) {
+        return {file + " is obviously corrupted."};
+    }
+    if (h.compression == bit_fields && !bmp_masks(h.masks[0], h.masks[1], h.masks[2]).usable()) {
+        return {file + " has an empty or non-contiguous 16-bit color mask."};
+    }
     return {};
 }
 
 // Discards `count` bytes between the headers (or masks) and the pixel data. istream::ignore
 // needs no buffer of that size and stops at the end of the file, however large the count.
-void skip_metadata(std::istream& in, std::int64_t count, const std::string& path)
+void skip_metadata(std::istream& in, std::int64_t count, const std::string& name)
 {
     if (count <= 0) {
         return;
     }
-    std::cout << "Bitmap Warning: Extra meta data detected in file " << path << std::endl;
+    std::cout << "Bitmap Warning: Extra meta data detected in file " << name << std::endl;
     std::cout << "                Data will be skipped." << std::endl;
     in.ignore(static_cast<std::streamsize>(count));
-}
-
-// ceil(width * depth / 8) rounded up to a multiple of 4 bytes; the size limits keep it small.
-std::size_t row_size(int width, int depth)
-{
-    return (static_cast<std::size_t>(width) * static_cast<std::size_t>(depth) + 31) / 32 * 4;
 }
 
 bmp_pixel rgb(int red, int green, int blue)
@@ -172,23 +224,6 @@ std::vector<bmp_pixel> standard_color_table(int depth)
     std::copy(std::begin(last), std::end(last), table.begin() + 246);
     return table;
 }
-
-// The mask of one 16-bit colour component and how far to shift it down to five bits or fewer.
-struct channel {
-    explicit channel(std::uint16_t m) : mask(m)
-    {
-        // Terminates for every mask, 0 included: a 16-bit value drops to 31 within 11 shifts.
-        for (std::uint16_t rest = mask; rest > 31; rest >>= 1) {
-            ++shift;
-        }
-    }
-    std::uint8_t operator()(std::uint16_t value) const
-    {
-        return static_cast<std::uint8_t>(((value & mask) >> shift) * 8);
-    }
-    std::uint16_t mask;
-    int shift = 0;
-};
 
 } // namespace
 
@@ -262,10 +297,16 @@ void bmp_image::fall_back()
     set_bit_depth(1);
 }
 
+void bmp_image::report(const std::string& line)
+{
+    std::cout << line << std::endl;
+    reported_error_ = true;
+}
+
 bool bmp_image::reject(const std::vector<std::string>& lines)
 {
     for (const std::string& line : lines) {
-        std::cout << line << std::endl;
+        report(line);
     }
     fall_back();
     return false;
@@ -273,52 +314,64 @@ bool bmp_image::reject(const std::vector<std::string>& lines)
 
 bool bmp_image::read_from_file(const std::string& path)
 {
-    std::ifstream in(path, std::ios::in | std::ios::binary);
-    if (!in.is_open()) {
+    reported_error_ = false;
+    std::ifstream in;
+    try {
+        in = content::open_input_file(path);
+    } catch (const std::runtime_error&) {
         return reject({"Bitmap Error: Cannot open file " + path + " for input."});
     }
+    return read(in, path);
+}
+
+bool bmp_image::read(std::istream& in, const std::string& name)
+{
+    reported_error_ = false;
     bmp_headers h;
-    const bool complete = h.read(in);
-    if (h.type != bmp_signature) {
+    if (!read_le(in, h.type) || h.type != bmp_signature) {
         // The one rejection that leaves the object as it was.
-        std::cout << "Bitmap Error: " << path << " is not a Windows BMP file!" << std::endl;
+        report("Bitmap Error: " + name + " is not a Windows BMP file!");
         return false;
     }
-    if (!complete) {
-        return reject({"Bitmap Error: " + path + " is obviously corrupted."});
+    std::vector<std::string> problem = read_layout(in, h, name);
+    if (!problem.empty()) {
+        return reject(problem);
     }
     x_pixels_per_metre_ = h.x_pixels_per_metre;
     y_pixels_per_metre_ = h.y_pixels_per_metre;
-    const std::vector<std::string> problem = header_problem(h, path);
+    problem = header_problem(h, name);
     if (!problem.empty()) {
         return reject(problem);
+    }
+    const std::int64_t left = bytes_left(in);
+    const std::int64_t file_size = h.table_start() + left; // the layout was read up to the table
+    const std::int64_t needed = std::int64_t{h.pixel_offset} + h.pixel_data_size();
+    if (left >= 0 && file_size < needed && std::int64_t{h.width} * h.height > max_pixels_of_short_file) {
+        return reject({"Bitmap Error: " + name + " is truncated: its " + std::to_string(h.width) + " x " +
+                           std::to_string(h.height) + " pixels need",
+                       "              " + std::to_string(needed) + " bytes, the file has " +
+                           std::to_string(file_size) + "."});
     }
     set_bit_depth(h.bit_count);
     set_size(h.width, h.height);
 
-    // An offset inside the headers (below 54) gives no table entries and nothing to skip.
-    const std::int64_t after_headers = std::max<std::int64_t>(0, std::int64_t{h.pixel_offset} - header_bytes);
-    std::int64_t skip = after_headers;
+    // Between the headers (and masks) and the pixel data: the colour table, then metadata.
+    std::int64_t space = std::int64_t{h.pixel_offset} - h.table_start();
     if (!colors_.empty()) {
-        read_color_table(in, after_headers / 4, path);
-        skip -= static_cast<std::int64_t>(4 * colors_.size());
+        read_color_table(in, space / 4, name);
+        space -= static_cast<std::int64_t>(4 * colors_.size());
     }
-    if (bit_depth_ == 16) {
-        const bool masks = h.compression == bit_fields;
-        read_16bit_rows(in, masks, std::max<std::int64_t>(0, skip - (masks ? 12 : 0)), path);
-    } else {
-        skip_metadata(in, skip, path);
-        read_rows(in);
-    }
+    skip_metadata(in, space, name);
+    read_rows(in, h.compression == bit_fields ? bmp_masks(h.masks[0], h.masks[1], h.masks[2]) : bmp_masks());
     return true;
 }
 
-void bmp_image::read_color_table(std::istream& in, std::int64_t entries_in_file, const std::string& path)
+void bmp_image::read_color_table(std::istream& in, std::int64_t entries_in_file, const std::string& name)
 {
     const auto table_size = static_cast<std::int64_t>(colors_.size());
-    const auto to_read = static_cast<std::size_t>(std::min(entries_in_file, table_size));
+    const auto to_read = static_cast<std::size_t>(std::clamp<std::int64_t>(entries_in_file, 0, table_size));
     if (to_read < colors_.size()) {
-        std::cout << "Bitmap Warning: file " << path << " has an underspecified" << std::endl;
+        std::cout << "Bitmap Warning: file " << name << " has an underspecified" << std::endl;
         std::cout << "                color table. The table will be padded with extra" << std::endl;
         std::cout << "                white (255,255,255,0) entries." << std::endl;
     }
@@ -332,23 +385,23 @@ void bmp_image::read_color_table(std::istream& in, std::int64_t entries_in_file,
     std::fill(colors_.begin() + static_cast<std::ptrdiff_t>(to_read), colors_.end(), white);
 }
 
-void bmp_image::read_rows(std::istream& in)
+void bmp_image::read_rows(std::istream& in, const bmp_masks& masks)
 {
     std::vector<std::uint8_t> row(row_size(width_, bit_depth_));
     // Stored bottom-up: the first row in the file is the bottom one.
     for (int j = height_ - 1; j >= 0; --j) {
         if (read_some(in, row) < row.size()) {
-            std::cout << "Bitmap Error: Could not read proper amount of data." << std::endl;
+            report("Bitmap Error: Could not read proper amount of data.");
             return;
         }
-        if (!decode_row(row, j)) {
-            std::cout << "Bitmap Error: Could not read enough pixel data!" << std::endl;
+        if (!decode_row(row, j, masks)) {
+            report("Bitmap Error: Could not read enough pixel data!");
             return;
         }
     }
 }
 
-bool bmp_image::decode_row(const std::vector<std::uint8_t>& row, int j)
+bool bmp_image::decode_row(const std::vector<std::uint8_t>& row, int j, const bmp_masks& masks)
 {
     const std::size_t depth = static_cast<std::size_t>(bit_depth_);
     // Guards a row too short for the width; a row sized by row_size always passes.
@@ -364,6 +417,10 @@ bool bmp_image::decode_row(const std::vector<std::uint8_t>& row, int j)
             continue;
         }
         const std::uint8_t* stored = &row[first_bit / 8];
+        if (depth == 16) {
+            at(i, j) = masks.decode(static_cast<std::uint16_t>(stored[0] | stored[1] << 8));
+            continue;
+        }
         bmp_pixel& pixel = at(i, j);
         pixel.blue = stored[0];
         pixel.green = stored[1];
@@ -373,40 +430,4 @@ bool bmp_image::decode_row(const std::vector<std::uint8_t>& row, int j)
         } // 24-bit pixels keep the grid's alpha, 0 after set_size
     }
     return true;
-}
-
-void bmp_image::read_16bit_rows(std::istream& in, bool masks_in_file, std::int64_t skip, const std::string& path)
-{
-    std::uint16_t masks[3] = {0x7C00, 0x03E0, 0x001F}; // red, green, blue: 5-5-5 by default
-    if (masks_in_file) {
-        for (std::uint16_t& mask : masks) {
-            std::uint32_t field = 0; // a mask cut off by the end of the file stays the default
-            if (read_le(in, field)) {
-                mask = static_cast<std::uint16_t>(field & 0xFFFF);
-            }
-        }
-    }
-    skip_metadata(in, skip, path);
-    const channel red(masks[0]);
-    const channel green(masks[1]);
-    const channel blue(masks[2]);
-
-    std::vector<std::uint8_t> row(row_size(width_, 16));
-    for (int j = height_ - 1; j >= 0; --j) {
-        // Best effort, pixel by pixel and without a message: every pixel that
-        // arrived whole is decoded, and the rest of the grid stays white.
-        const std::size_t got = read_some(in, row);
-        const int whole = static_cast<int>(std::min<std::size_t>(got / 2, static_cast<std::size_t>(width_)));
-        for (int i = 0; i < whole; ++i) {
-            const std::uint8_t* stored = &row[2 * static_cast<std::size_t>(i)];
-            const auto value = static_cast<std::uint16_t>(stored[0] | stored[1] << 8);
-            bmp_pixel& pixel = at(i, j);
-            pixel.red = red(value);
-            pixel.green = green(value);
-            pixel.blue = blue(value);
-        }
-        if (got < row.size()) {
-            return;
-        }
-    }
 }

@@ -30,6 +30,8 @@ struct bmp_file {
     bytes table = {};  // colour-table entries (blue, green, red, alpha) or the three 32-bit masks
     bytes extra = {};  // metadata between the table and the pixel data
     std::int64_t offset = -1; // the pixel-data offset written; -1: 54 + table + extra
+    // The info header's size field; what a header holds past its first 40 bytes is given in `table`.
+    std::uint32_t header_size = 40;
 
     bytes build() const
     {
@@ -38,7 +40,7 @@ struct bmp_file {
         // planes, depth, compression, image size, 72 and 96 dpi, colours used and important.
         const std::uint64_t fields[][2] = {
             {19778, 2}, {data_offset + pixels.size(), 4}, {0, 4},
-            {offset < 0 ? data_offset : static_cast<std::uint64_t>(offset), 4}, {40, 4},
+            {offset < 0 ? data_offset : static_cast<std::uint64_t>(offset), 4}, {header_size, 4},
             {static_cast<std::uint64_t>(width), 4}, {static_cast<std::uint64_t>(height), 4}, {1, 2},
             {static_cast<std::uint64_t>(bit_count), 2}, {compression, 4}, {pixels.size(), 4}, {2835, 4}, {3780, 4},
             {0, 8}};

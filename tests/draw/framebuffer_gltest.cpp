@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "draw/framebuffer.hpp"
+#include "draw/texture.hpp"
 #include "effect_fixture.hpp"
 
 namespace {
@@ -14,6 +15,9 @@ TEST_F(framebuffer_test, refuses_sizes_below_one_indices_past_the_end_and_incomp
 {
     EXPECT_EQ(test::message_of([] { draw::framebuffer target(0, 0, 1, true); }), "Width must not be less than 1.");
     EXPECT_EQ(test::message_of([] { draw::framebuffer target(1, 0, 1, true); }), "Height must not be less than 1.");
+    // A texture may be empty, but no side may be negative.
+    EXPECT_EQ(test::message_of([] { draw::texture empty(-1, -1, nullptr); }), "Width must not be negative.");
+    EXPECT_EQ(test::message_of([] { draw::texture empty(0, -1, nullptr); }), "Height must not be negative.");
     draw::framebuffer two(4, 4, 2, false);
     EXPECT_EQ(test::message_of([&] { two.color_texture(2); }), "Index out of range.");
 

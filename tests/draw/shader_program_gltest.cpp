@@ -2,6 +2,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "draw/initialize_gl.hpp"
 #include "draw/shader_program.hpp"
 #include "effect_fixture.hpp"
 
@@ -40,10 +41,15 @@ TEST_F(shader_program_test, failures_name_the_stage_or_the_link_with_the_log_and
         // Shaders go once linked or failed; only a linked program stays.
         EXPECT_EQ(live_objects(), before + (program ? 1 : 0));
     }
+    // A stage the game has no name for is misuse, not a driver failure.
+    EXPECT_EQ(test::message_of([] { draw::compile_shader(GL_GEOMETRY_SHADER, broken_source); }),
+              "Unknown shader type.");
 }
 
 TEST_F(shader_program_test, lookups_find_what_the_driver_finds_and_refuse_missing_names_every_time)
 {
+    // The fixture loaded the entry points already; loading them again must neither fail nor break them.
+    EXPECT_NO_THROW(draw::initialize_gl());
     draw::shader_program program(vertex_source, fragment_source);
     for (int i = 0; i < 2; ++i) { // the second round is answered from the cache, where a miss must not be
         EXPECT_EQ(program.uniform_location("DiffuseColor"), glGetUniformLocation(program.name(), "DiffuseColor"));

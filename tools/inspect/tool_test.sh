@@ -29,6 +29,8 @@ le32() { for v; do le16 $((v & 65535)) $((v >> 16 & 65535)); done; }
     printf '\x00\x00\xff\x00\xff\x00\x00\x00\xff\x00\x00\xff\xff\xff\x00\x00'
 } > good.bmp
 printf 'hello, not a picture\n' > text.bmp
+head -c 60 good.bmp > cut.bmp
+mkdir folder.bmp
 printf 'v 0 0 0\r\nv 1 0 0\r\nv 1 1 0\r\nv 0 1 0\r\n# quad\r\nf 1 2 3 4' > quad.txt
 printf 'v 0 0 0\nv 1 0 0\nf 1 2\n' > short_face.txt
 
@@ -45,6 +47,16 @@ missing.txt: Stream could not be opened. File name: missing.txt
 notes.obj: not an asset the game reads (.bmp or .txt)
 good.bmp: bmp 2x2, 24-bit
 quad.txt: mesh 2 triangles
+END
+
+# Read, yet not cleanly: a file cut short. A folder is no picture.
+check 1 cut.bmp <<'END'
+Bitmap Error: Could not read proper amount of data.
+cut.bmp: bmp 2x2, 24-bit
+END
+check 1 folder.bmp <<'END'
+Bitmap Error: Cannot open file folder.bmp for input.
+folder.bmp: bmp 1x1, 1-bit
 END
 
 # The PAM holds what the game sees: RGBA, rows top first, alpha 0 from a 24-bit file.
