@@ -20,6 +20,18 @@ struct sphere {
 // No positions give center (0, 0, 0) and radius 0.
 sphere bounding_sphere_of(const std::vector<vec3>& positions);
 
+// How a terrain strip lies, so that a pass can draw only the cells it can see: `columns` x `rows`
+// square cells of `cell` units from (min_x, min_y) in model space, row by row along y. Each row's
+// cells are pairs of indices (the vertex of the next row, then the row's own) after one joining
+// index, none before the first row; each row's first triangle winds like the strip's first.
+struct strip_grid {
+    int columns = 0;
+    int rows = 0;
+    float min_x = 0.0f;
+    float min_y = 0.0f;
+    float cell = 0.0f;
+};
+
 // Triangles drawn from `index_count` indices as the frame statistics count them: a list draws
 // index_count / 3 (a remainder is ignored), a strip index_count - 2 but never fewer than 0.
 std::uint32_t triangles_in(std::uint32_t index_count, bool triangle_strip);
@@ -48,6 +60,13 @@ public:
     // In the mesh's own coordinates.
     const sphere& bounding_sphere() const { return bounding_sphere_; }
     std::uint32_t triangle_count() const { return triangles_in(index_count_, triangle_strip_); }
+    // A strip that lies as a grid says so; null otherwise.
+    const strip_grid* grid() const { return has_grid_ ? &grid_ : nullptr; }
+    void set_grid(const strip_grid& grid)
+    {
+        grid_ = grid;
+        has_grid_ = true;
+    }
 
 private:
     std::uint32_t index_count_;
@@ -57,6 +76,8 @@ private:
     GLuint texcoord_buffer_ = 0;
     GLuint normal_buffer_ = 0;
     sphere bounding_sphere_;
+    strip_grid grid_;
+    bool has_grid_ = false;
 };
 
 // A shared GPU copy of `mesh`, a strip or a list as the mesh says; the mesh can go afterwards.

@@ -101,11 +101,12 @@ void frame_pipeline::reflection_pass(const scene& frame, const draw::camera_base
     // The mirror turns the winding of every triangle around.
     glFrontFace(GL_CW);
     basic_->start();
-    basic_->set_view_projection_matrix(projection * view);
+    const mat4 view_projection = projection * view;
+    basic_->set_view_projection_matrix(view_projection);
     const vec3 eye = camera.eye_position();
     basic_->set_camera_position(vec3(eye.x, eye.y, 2.0f * frame.water_level - eye.z));
     basic_->set_water_clipping(true);
-    draw_scene(frame, draw::frustum_planes(view, projection), false, true);
+    draw_scene(frame, view_projection, false, true);
     basic_->stop();
     glFrontFace(GL_CCW);
     reflection_target_->unbind();
@@ -120,10 +121,11 @@ void frame_pipeline::main_pass(const scene& frame, const draw::camera_base& came
     const mat4 view = camera.view_matrix();
     const mat4 projection = camera.projection_matrix();
     basic_->start();
-    basic_->set_view_projection_matrix(projection * view);
+    const mat4 view_projection = projection * view;
+    basic_->set_view_projection_matrix(view_projection);
     basic_->set_camera_position(camera.eye_position());
     basic_->set_water_clipping(false);
-    draw_scene(frame, draw::frustum_planes(view, projection), true);
+    draw_scene(frame, view_projection, true);
     basic_->stop();
 }
 
@@ -187,8 +189,10 @@ void frame_pipeline::bloom_passes()
     end(render_pass::bloom);
 }
 
-void frame_pipeline::draw_scene(const scene& frame, const draw::frustum& planes, bool counting, bool above_water)
+void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection, bool counting, bool above_water)
 {
+    // The planes depend only on projection * view, which this already is.
+    const draw::frustum planes = draw::frustum_planes(view_projection, mat4(1.0f));
     draw::basic_effect& basic = *basic_;
     const ::render_settings& settings = render_settings;
     glPolygonMode(GL_FRONT_AND_BACK, settings.wireframe ? GL_LINE : GL_FILL);
@@ -266,8 +270,12 @@ void frame_pipeline::draw_scene(const scene& frame, const draw::frustum& planes,
         glDepthMask(material.depth_write_disabled ? GL_FALSE : GL_TRUE);
         basic.set_world_matrix(item.world_matrix);
         basic.check_started();
-        glDrawElements(geometry.triangle_strip() ? GL_TRIANGLE_STRIP : GL_TRIANGLES,
-                       static_cast<GLsizei>(geometry.index_count()), GL_UNSIGNED_INT, nullptr);
+        if (const draw::strip_grid* grid = geometry.grid()) {
+            terrain_runs_.draw(*grid, item.world_matrix, view_projection);
+        } else {
+            glDrawElements(geometry.triangle_strip() ? GL_TRIANGLE_STRIP : GL_TRIANGLES,
+                           static_cast<GLsizei>(geometry.index_count()), GL_UNSIGNED_INT, nullptr);
+        }
         glDepthMask(GL_TRUE);
         glEnable(GL_DEPTH_TEST);
 

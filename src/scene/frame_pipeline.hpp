@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "draw/grid_strips.hpp"
 #include "draw/math.hpp"
 #include "scene/draw_counters.hpp"
 #include "scene/render_pass.hpp"
@@ -38,11 +39,12 @@ public:
     // the viewport covering the window, counter-clockwise front faces and no effect started.
     void render(const scene& frame, const draw::camera_base& camera);
 
-    // Draws the items with the basic effect, which the caller has started and given its view
-    // projection, camera position and water clipping. Skips items outside `planes` when culling
-    // is on, and with `above_water` (the mirrored pass, which clips at the water) items wholly
-    // below the water; with `counting` adds what it considered and drew to draw_counters.
-    void draw_scene(const scene& frame, const draw::frustum& planes, bool counting, bool above_water = false);
+    // Draws the items with the basic effect, which the caller has started and given this
+    // `view_projection`, the camera position and the water clipping. Skips items outside the view
+    // volume when culling is on, and with `above_water` (the mirrored pass, which clips at the
+    // water) items wholly below the water; with `counting` adds what it considered and drew to
+    // draw_counters. Of a terrain laid out as a grid only the cells in view are drawn.
+    void draw_scene(const scene& frame, const mat4& view_projection, bool counting, bool above_water = false);
 
     const draw::framebuffer& scene_target() const { return *scene_target_; }
     const draw::framebuffer& reflection_target() const { return *reflection_target_; }
@@ -74,4 +76,5 @@ private:
     std::unique_ptr<draw::framebuffer> reflection_target_;
     std::unique_ptr<draw::framebuffer> bloom_target_a_;
     std::unique_ptr<draw::framebuffer> bloom_target_b_;
+    draw::grid_strips terrain_runs_;
 };

@@ -4,6 +4,7 @@
 #include "content/texture_loader.hpp"
 #include "draw/geometry.hpp"
 #include "draw/material.hpp"
+#include "model/heightmap.hpp"
 #include "view/ground_mesh.hpp"
 
 namespace {
@@ -23,4 +24,7 @@ ground_model::ground_model(content::manager& content, const model::heightmap& ma
     : item(draw::geometry_of(view::ground_mesh(map)), snow(content), mat4(1.0f))
 {
     item.cast_shadow = false;
+    // The strip lies row by row along y, 2 units a cell, as the ground mesh builds it.
+    const model::heightmap::area& bounds = map.bounds();
+    item.geometry->set_grid({map.width_segments(), map.length_segments(), bounds.min_x, bounds.min_y, 2.0f});
 }

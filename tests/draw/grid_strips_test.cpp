@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <set>
+
+#include "draw/geometry.hpp"
+#include "draw/grid_strips.hpp"
+#include "model/heightmap.hpp"
+#include "view/ground_mesh.hpp"
+
+namespace {
+
+using triangle = std::array<std::uint32_t, 3>;
+
+// The real triangles of a strip, each turned to start at its smallest index so that the winding
+// is kept but the starting corner does not matter.
+void add_triangles(const std::uint32_t* strip, std::size_t count, std::set<triangle>& out)
+{
+    for (std::size_t k = 0; k + 2 < count; ++k) {
+        triangle t = k % 2 == 0 ? triangle{strip[k], strip[k + 1], strip[k + 2]}
+                                : triangle{strip[k + 1], strip[k], strip[k + 2]};
+        if (t[0] == t[1] || t[1] == t[2] || t[0] == t[2]) {
+            continue;
+        }
+        std::rotate(t.begin(), std::min_element(t.begin(), t.end()), t.end());
+        out.insert(t);
+    }
+}
+
+// The runs drawn for a view of the terrain are the terrain's own triangles, wound alike: all of
+// them for a view of the whole map, and for a view of a corner only those near it.
+TEST(grid_strips, runs_draw_the_terrain_strip_s_own_triangles_of_the_cells_in_view)
+{
+    const model::heightmap map(5, 4); // cells of 2 units over [-5, 5] x [-4, 4]
+    const view::ground_mesh mesh(map);
+    const std::vector<std::uint32_t>& indices = mesh.indices();
+    std::set<triangle> whole;
+    add_triangles(indices.data(), indices.size(), whole);
+    const draw::strip_grid grid{5, 4, -5.0f, -4.0f, 2.0f};
+
+    const struct { mat4 view_projection; std::size_t triangles; } views[] = {
+        {draw::ortho(-6, 6, -5, 5, -10, 10), whole.size()},
+        {draw::ortho(-5, -3.5f, -4, -2.5f, -10, 10), 2}, // the first cell alone
+        {draw::ortho(2, 3, 1, 3, -10, 10), 2 * 2 * 2},   // cells 3..4 of rows 2..3
+        {draw::ortho(20, 30, 20, 30, -10, 10), 0},       // off the map
+    };
+    draw::grid_strips strips;
+    for (const auto& v : views) {
+        strips.find_runs(grid, mat4(1.0f), v.view_projection);
+        std::set<triangle> drawn;
+        for (std::size_t r = 0; r < strips.counts().size(); ++r) {
+            const auto first = reinterpret_cast<std::uintptr_t>(strips.offsets()[r]) / sizeof(std::uint32_t);
+            ASSERT_LE(first + static_cast<std::size_t>(strips.counts()[r]), indices.size());
+            add_triangles(indices.data() + first, static_cast<std::size_t>(strips.counts()[r]), drawn);
+        }
+        EXPECT_EQ(drawn.size(), v.triangles);
+        EXPECT_TRUE(std::includes(whole.begin(), whole.end(), drawn.begin(), drawn.end()));
+    }
+}
+
+} // namespace
