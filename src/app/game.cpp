@@ -1,5 +1,9 @@
 #include "app/game.hpp"
 
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
 #include "app/application.hpp"
 #include "app/config.hpp"
 #include "content/manager.hpp"
@@ -9,6 +13,7 @@
 #include "model/world.hpp"
 #include "scene/debug_status.hpp"
 #include "scene/frame_pipeline.hpp"
+#include "scene/gl_error_check.hpp"
 #include "scene/renderer.hpp"
 
 namespace kalvanor {
@@ -38,6 +43,14 @@ game::game()
     int height = 0;
     application_->framebuffer_size(width, height);
     renderer_ = std::make_unique<renderer>(*content_, *world_, width, height);
+
+    // Read once: when off, the pipeline's listener stays null and no frame pays for the check.
+    const char* checks = std::getenv("KALVANOR_GL_CHECKS");
+    if (checks != nullptr && std::strcmp(checks, "1") == 0) {
+        gl_check_ = std::make_unique<gl_error_check>(std::cerr);
+        gl_check_->check("at start-up");
+        renderer_->pipeline().listener = gl_check_.get();
+    }
 }
 
 // The members go in reverse order of construction: everything that uses the window's context

@@ -3,6 +3,7 @@
 #include <memory>
 
 class controllers;
+class gl_error_check;
 class renderer;
 class world;
 
@@ -39,6 +40,8 @@ private:
     std::unique_ptr<content::manager> content_;
     std::unique_ptr<controllers> controllers_;
     world* world_ = nullptr; // process-wide, not owned: it outlives the game
+    // Only with KALVANOR_GL_CHECKS=1; before the renderer, whose pipeline points to it.
+    std::unique_ptr<::gl_error_check> gl_check_;
     std::unique_ptr<::renderer> renderer_;
 };
 

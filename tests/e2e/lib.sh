@@ -209,3 +209,62 @@ expect_failure() {
         fail "$what: a window was left open"
     fi
 }
+
+# Holds debug key $1 until the title matches $2, then leaves it up for two frames (the debug
+# title tells how long the last one took), so that the next press of the same key counts again.
+toggle() {
+    kill -0 "$pid" 2>/dev/null || return 0 # gone: the exit status tells why
+    press_until "$1" "$2" || fail "$1 did not bring '$2' into the title: '$title'"
+    local ms
+    ms=$(grep -oE '[0-9]+ms' <<<"$title" | head -n 1)
+    sleep "$(awk -v ms="${ms%ms}" 'BEGIN { s = ms / 500; print (s > 0.4 ? s : 0.4) }')"
+}
+
+# Holds mouse button $1 (1 left, 3 right) for $2 seconds with the cursor at ($3, $4).
+hold_button() {
+    xdotool mousemove --window "$window" "$3" "$4" mousedown --window "$window" "$1"
+    sleep "$2"
+    xdotool mouseup --window "$window" "$1"
+}
+
+# Drags with the right button from x $1 to x $2 at height $3 and holds there for $4 seconds:
+# the camera orbits, the farther from where the drag began the faster.
+orbit() {
+    xdotool mousemove --window "$window" "$1" "$3" mousedown --window "$window" 3
+    sleep 0.3
+    xdotool mousemove --window "$window" "$2" "$3"
+    sleep "$4"
+    xdotool mouseup --window "$window" 3
+}
+
+# One round of play, about 30 s, in a window $1 x $2: drive and turn, fire at four aim points
+# (one while driving), orbit the camera both ways, then every debug key on and back, F5 through
+# its three steps. It leaves the game as it found it: debug mode off, every setting at rest.
+play_round() {
+    local w=$1 h=$2
+    press w 2
+    xdotool keydown --window "$window" w
+    hold_button 1 1.5 $((w / 2)) $((h / 4))
+    xdotool keyup --window "$window" w
+    press a 1.2
+    hold_button 1 1.5 $((w / 4)) $((h / 3))
+    press d 1.5
+    press s 1.5
+    hold_button 1 1.5 $((3 * w / 4)) $((h / 3))
+    orbit $((w / 2)) $((w / 2 + 200)) $((h / 2)) 1.5
+    hold_button 1 1.5 $((w / 2)) $((3 * h / 4))
+    orbit $((w / 2)) $((w / 2 - 200)) $((h / 2)) 1.5
+    toggle F1 '\[F1\] stop debugging'
+    toggle F3 '\[F3\] wireframe'
+    toggle F3 '\[F3\] solid'
+    toggle F4 '\[F4\] nearest sampling'
+    toggle F4 '\[F4\] linear sampling'
+    toggle F5 '\[F5\] no mipmaps'
+    toggle F5 '\[F5\] nearest mipmapping'
+    toggle F5 '\[F5\] linear mipmapping'
+    toggle F8 '\[F8\] culling disabled'
+    toggle F8 '\[F8\] culling enabled'
+    toggle F9 '\[F9\] no transparency'
+    toggle F9 '\[F9\] transparency$'
+    toggle F1 '^Kalvanor \| \[F1\] debug$'
+}
