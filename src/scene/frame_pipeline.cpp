@@ -1,5 +1,7 @@
 #include "scene/frame_pipeline.hpp"
 
+#include <algorithm>
+
 #include "draw/basic_effect.hpp"
 #include "draw/bloom_effect.hpp"
 #include "draw/blur_effect.hpp"
@@ -13,6 +15,33 @@
 #include "draw/water_effect.hpp"
 #include "draw/culling.hpp"
 #include "scene/scene.hpp"
+
+namespace {
+
+// How far the water shader may shift its look into the reflection, in normalised device
+// coordinates: twice its distortion of 0.03 in texture coordinates.
+constexpr float ripple_reach = 0.06f;
+
+// The pixels of a width x height target that hold `window` (normalised device coordinates)
+// widened by `margin`, as glScissor takes them; false when the window is empty.
+bool pixels_of(const vec4& window, float margin, int width, int height, GLint box[4])
+{
+    if (window.x > window.z || window.y > window.w) {
+        return false;
+    }
+    const auto pixel = [](float ndc, int size) {
+        return static_cast<GLint>(std::clamp((ndc + 1.0f) * 0.5f * static_cast<float>(size), 0.0f,
+                                             static_cast<float>(size)));
+    };
+    // A pixel more on every side for the rounding.
+    box[0] = std::max(pixel(window.x - margin, width) - 1, 0);
+    box[1] = std::max(pixel(window.y - margin, height) - 1, 0);
+    box[2] = std::min(pixel(window.z + margin, width) + 2, width) - box[0];
+    box[3] = std::min(pixel(window.w + margin, height) + 2, height) - box[1];
+    return true;
+}
+
+} // namespace
 
 const char* name_of(render_pass pass)
 {
@@ -91,24 +120,32 @@ void frame_pipeline::render(const scene& frame, const draw::camera_base& camera)
 
 void frame_pipeline::reflection_pass(const scene& frame, const draw::camera_base& camera)
 {
-    const vec3& fog = frame.fog_color;
     reflection_target_->bind();
-    reflection_target_->clear_color(fog.r, fog.g, fog.b, 1.0f);
-    reflection_target_->clear_depth(1.0f);
+    // The reflection is read only where the water shows, shifted by its ripples at most: the
+    // rest of it is neither cleared nor drawn.
+    GLint box[4];
+    if (pixels_of(frame.water_window, ripple_reach, width, height, box)) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(box[0], box[1], box[2], box[3]);
+        const vec3& fog = frame.fog_color;
+        reflection_target_->clear_color(fog.r, fog.g, fog.b, 1.0f);
+        reflection_target_->clear_depth(1.0f);
 
-    const mat4 view = draw::mirror_view(camera, frame.water_level);
-    const mat4 projection = camera.projection_matrix();
-    // The mirror turns the winding of every triangle around.
-    glFrontFace(GL_CW);
-    basic_->start();
-    const mat4 view_projection = projection * view;
-    basic_->set_view_projection_matrix(view_projection);
-    const vec3 eye = camera.eye_position();
-    basic_->set_camera_position(vec3(eye.x, eye.y, 2.0f * frame.water_level - eye.z));
-    basic_->set_water_clipping(true);
-    draw_scene(frame, view_projection, false, true);
-    basic_->stop();
-    glFrontFace(GL_CCW);
+        const mat4 view = draw::mirror_view(camera, frame.water_level);
+        const mat4 projection = camera.projection_matrix();
+        // The mirror turns the winding of every triangle around.
+        glFrontFace(GL_CW);
+        basic_->start();
+        const mat4 view_projection = projection * view;
+        basic_->set_view_projection_matrix(view_projection);
+        const vec3 eye = camera.eye_position();
+        basic_->set_camera_position(vec3(eye.x, eye.y, 2.0f * frame.water_level - eye.z));
+        basic_->set_water_clipping(true);
+        draw_scene(frame, view_projection, false, true);
+        basic_->stop();
+        glFrontFace(GL_CCW);
+        glDisable(GL_SCISSOR_TEST);
+    }
     reflection_target_->unbind();
 }
 
@@ -131,6 +168,12 @@ void frame_pipeline::main_pass(const scene& frame, const draw::camera_base& came
 
 void frame_pipeline::water_pass(const scene& frame, const draw::camera_base& camera)
 {
+    GLint box[4];
+    if (!pixels_of(frame.water_window, 0.0f, width, height, box)) {
+        return; // the ground hides every bit of it
+    }
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(box[0], box[1], box[2], box[3]);
     draw::water_effect& water = *water_;
     water.start();
     water.set_camera_position(camera.eye_position());
@@ -150,6 +193,7 @@ void frame_pipeline::water_pass(const scene& frame, const draw::camera_base& cam
     water.set_transparency_enabled(render_settings.transparency);
     water.draw();
     water.stop();
+    glDisable(GL_SCISSOR_TEST);
 }
 
 void frame_pipeline::bloom_passes()
@@ -205,9 +249,11 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
     basic.set_fog_start(frame.fog_start);
     basic.set_fog_end(frame.fog_end);
     basic.set_water_level(frame.water_level);
-    // The same for every item.
+    // The same for every item. The mirror image takes no shadows (the shader skips the lookup
+    // while it clips at the water), and a map left bound would make a software renderer finish
+    // the shadow pass before it starts on the reflection.
     basic.set_depth_bias_mvp(shadow_map_->bias_matrix() * shadow_map_->depth_view_projection());
-    basic.bind_texture("ShadowMap", shadow_map_->depth_texture(), 2);
+    basic.bind_texture("ShadowMap", above_water ? 0 : shadow_map_->depth_texture(), 2);
 
     const GLfloat magnification = static_cast<GLfloat>(settings.linear_sampling ? GL_LINEAR : GL_NEAREST);
     const GLfloat minification = static_cast<GLfloat>(settings.linear_mipmaps ? GL_LINEAR_MIPMAP_LINEAR

@@ -9,6 +9,7 @@
 #include "scene/player_model.hpp"
 #include "scene/sky_dome.hpp"
 #include "scene/water_plane.hpp"
+#include "scene/water_window.hpp"
 #include "view/camera.hpp"
 
 renderer::renderer(content::manager& content, const world& w, int width, int height)
@@ -23,6 +24,7 @@ renderer::renderer(content::manager& content, const world& w, int width, int hei
     enemy_model_ = std::make_unique<::enemy_model>(content);
     camera_ = std::make_unique<view::camera>(static_cast<float>(width), static_cast<float>(height));
     debug_status_ = std::make_unique<::debug_status>();
+    water_window_ = std::make_unique<::water_window>(*w.heightmap);
 }
 
 // Members go in reverse order, the pipeline with its effects and targets last.
@@ -58,6 +60,8 @@ const scene& renderer::describe(const world& w)
     frame.water_normal_map = water_plane_->normal_map;
     frame.water_level = water_plane_->level;
     frame.ripple_offset = water_plane_->ripple_offset;
+    frame.water_window = water_window_->find(camera_->projection_matrix() * camera_->view_matrix(),
+                                             camera_->eye_position(), frame.water_level);
 
     enemy_model& enemy = *enemy_model_;
     for (const model::EnemyRobotEntity& e : w.enemies) {

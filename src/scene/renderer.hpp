@@ -18,6 +18,7 @@ class ground_model;
 class player_model;
 class sky_dome;
 class water_plane;
+class water_window;
 class world;
 
 // Everything that turns the world into pictures: the frame pipeline, the scene objects, the
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<::enemy_model> enemy_model_;
     std::unique_ptr<view::camera> camera_;
     std::unique_ptr<::debug_status> debug_status_;
+    std::unique_ptr<::water_window> water_window_;
     // Rebuilt every frame and emptied after it is drawn; kept here only so that its item list
     // keeps its capacity.
     scene frame_;

@@ -45,6 +45,10 @@ struct scene {
     float water_level = 0.0f;
     std::shared_ptr<draw::texture> water_normal_map;
     vec2 ripple_offset{0.0f, 0.0f};
+    // Where on screen the water can show, (left, bottom, right, top) in normalised device
+    // coordinates of the camera; empty (left > right) when it shows nowhere. The reflection is
+    // drawn, and the water shaded, only there.
+    vec4 water_window{-1.0f, -1.0f, 1.0f, 1.0f};
 
     // Adds a copy of `item` just before the first item that shares its geometry (the same
     // object, not equal contents), or at the end when none does. Items of one geometry thus

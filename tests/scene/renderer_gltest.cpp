@@ -24,10 +24,16 @@ protected:
         gl_test::SetUp();
         if (!IsSkipped() && !HasFatalFailure()) {
             w.player.position.z = 0.0f;
-            const test::in_source_dir here;
-            content::manager content("assets/");
-            draw = std::make_unique<renderer>(content, w, size, size);
+            build();
         }
+    }
+
+    // Builds the renderer anew, with the ground as the world's height map stands now.
+    void build()
+    {
+        const test::in_source_dir here;
+        content::manager content("assets/");
+        draw = std::make_unique<renderer>(content, w, size, size);
     }
 
     render_settings& settings() { return draw->pipeline().render_settings; }
@@ -144,6 +150,27 @@ TEST_F(renderer_test, a_hot_beam_aimed_sideways_is_drawn_whether_culling_is_on_o
     EXPECT_TRUE(frame() == unculled);
     w.beam_weapon.firing = false;
     EXPECT_FALSE(frame() == unculled) << "the beam shows";
+}
+
+TEST_F(renderer_test, drawing_the_reflection_only_where_water_shows_leaves_the_picture_unchanged)
+{
+    // A pond 2 deep ahead of the player, x 14..26, y 8..20; the water 1 unit below the ground.
+    for (int i = 57; i <= 63; ++i) {
+        for (int j = 54; j <= 60; ++j) {
+            w.heightmap->set_height(i, j, -2.0f);
+        }
+    }
+    w.game_state.water_level = -1.0f;
+    build();
+    scene frame = draw->describe(w);
+    const vec4 window = frame.water_window;
+    EXPECT_LT(window.x, window.z);
+    EXPECT_LT((window.z - window.x) * (window.w - window.y), 2.0f) << "well inside the screen";
+    draw->pipeline().render(frame, draw->camera());
+    const std::vector<unsigned char> windowed = test::read_pixels(0, 0, size, size);
+    frame.water_window = vec4(-1.0f, -1.0f, 1.0f, 1.0f);
+    draw->pipeline().render(frame, draw->camera());
+    EXPECT_TRUE(test::read_pixels(0, 0, size, size) == windowed);
 }
 
 } // namespace
