@@ -1,5 +1,10 @@
 #include "draw/geometry.hpp"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <unordered_map>
+
 namespace draw {
 
 namespace {
@@ -73,9 +78,49 @@ geometry::~geometry()
     glDeleteBuffers(1, &normal_buffer_);
 }
 
+namespace {
+
+// A vertex's eight floats, bit for bit.
+using vertex_bits = std::array<std::uint32_t, 8>;
+static_assert(sizeof(vertex_bits) == sizeof(kalvanor::mesh_vertex), "a vertex is eight packed floats");
+
+struct vertex_bits_hash {
+    std::size_t operator()(const vertex_bits& bits) const
+    {
+        std::size_t h = 0;
+        for (const std::uint32_t b : bits) {
+            h = h * 1000003u ^ b;
+        }
+        return h;
+    }
+};
+
+} // namespace
+
 std::shared_ptr<geometry> geometry_of(const kalvanor::mesh_base& mesh)
 {
-    return std::make_shared<geometry>(mesh.vertices(), mesh.indices(), mesh.is_strip());
+    const auto beyond = [&mesh](std::uint32_t i) { return i >= mesh.vertices().size(); };
+    if (mesh.is_strip() || std::any_of(mesh.indices().begin(), mesh.indices().end(), beyond)) {
+        return std::make_shared<geometry>(mesh.vertices(), mesh.indices(), mesh.is_strip());
+    }
+    // A mesh read from text repeats a corner for every face that meets there; sharing the
+    // identical ones lets the vertex stage, which a software renderer runs on one thread, shade
+    // each once. The triangles and the picture stay the same.
+    std::vector<kalvanor::mesh_vertex> shared;
+    std::vector<std::uint32_t> indices;
+    indices.reserve(mesh.indices().size());
+    std::unordered_map<vertex_bits, std::uint32_t, vertex_bits_hash> index_of;
+    for (const std::uint32_t i : mesh.indices()) {
+        const kalvanor::mesh_vertex& v = mesh.vertices()[i];
+        vertex_bits bits;
+        std::memcpy(bits.data(), &v, sizeof bits);
+        const auto [at, added] = index_of.emplace(bits, static_cast<std::uint32_t>(shared.size()));
+        if (added) {
+            shared.push_back(v);
+        }
+        indices.push_back(at->second);
+    }
+    return std::make_shared<geometry>(shared, indices, false);
 }
 
 } // namespace draw
