@@ -1,5 +1,7 @@
 #include "draw/grid_strips.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -25,6 +27,34 @@ void cells_between(float low, float high, float origin, float cell, int count, i
     last = to < static_cast<float>(count - 1) ? static_cast<int>(to) : count - 1;
 }
 
+// The least and greatest x of the convex hull of `points` between the lines y = y0 and y = y1,
+// or false where the hull misses that band. Every segment between two of the points lies in the
+// hull and the hull's own edges are among them, so the extremes are found among the points in
+// the band and the segments' crossings of its two lines.
+bool hull_across(const std::array<vec2, 8>& points, float y0, float y1, float& from, float& to)
+{
+    from = std::numeric_limits<float>::max();
+    to = std::numeric_limits<float>::lowest();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const vec2 a = points[i];
+        if (a.y >= y0 && a.y <= y1) {
+            from = std::min(from, a.x);
+            to = std::max(to, a.x);
+        }
+        for (std::size_t j = i + 1; j < points.size(); ++j) {
+            const vec2 b = points[j];
+            for (const float y : {y0, y1}) {
+                if ((a.y < y) != (b.y < y)) {
+                    const float x = a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y);
+                    from = std::min(from, x);
+                    to = std::max(to, x);
+                }
+            }
+        }
+    }
+    return from <= to;
+}
+
 } // namespace
 
 void grid_strips::draw(const strip_grid& grid, const mat4& world_matrix, const mat4& view_projection)
@@ -40,29 +70,39 @@ void grid_strips::find_runs(const strip_grid& grid, const mat4& world_matrix, co
 {
     counts_.clear();
     offsets_.clear();
-    // The view volume's corners in the grid's own space bound everything it can see.
+    // The view volume's corners in the grid's own space: seen from above, everything the view
+    // can see lies in their convex hull.
     const mat4 to_model = glm::inverse(view_projection * world_matrix);
+    std::array<vec2, 8> corners;
     vec2 low(std::numeric_limits<float>::max());
     vec2 high(std::numeric_limits<float>::lowest());
     for (int corner = 0; corner < 8; ++corner) {
         const vec4 p = to_model * vec4(corner & 1 ? 1.0f : -1.0f, corner & 2 ? 1.0f : -1.0f,
                                        corner & 4 ? 1.0f : -1.0f, 1.0f);
-        const vec2 at = vec2(p) / p.w;
-        low = glm::min(low, at);
-        high = glm::max(high, at);
+        corners[corner] = vec2(p) / p.w;
+        low = glm::min(low, corners[corner]);
+        high = glm::max(high, corners[corner]);
     }
-    int first_column = 0;
-    int last_column = 0;
     int first_row = 0;
     int last_row = 0;
-    cells_between(low.x, high.x, grid.min_x, grid.cell, grid.columns, first_column, last_column);
     cells_between(low.y, high.y, grid.min_y, grid.cell, grid.rows, first_row, last_row);
-    if (first_column > last_column || first_row > last_row) {
-        return;
-    }
 
     const std::int64_t w = grid.columns;
     for (int r = first_row; r <= last_row; ++r) {
+        // The hull's extent along x within the row's band: a perspective view's footprint widens
+        // with distance, so near rows need far fewer cells than its bounding box holds.
+        float from = 0.0f;
+        float to = 0.0f;
+        if (!hull_across(corners, grid.min_y + grid.cell * static_cast<float>(r),
+                         grid.min_y + grid.cell * static_cast<float>(r + 1), from, to)) {
+            continue;
+        }
+        int first_column = 0;
+        int last_column = 0;
+        cells_between(from, to, grid.min_x, grid.cell, grid.columns, first_column, last_column);
+        if (first_column > last_column) {
+            continue;
+        }
         // Row 0 holds 2w + 3 indices, every later row begins with one joining index.
         const std::int64_t row_start = r == 0 ? 0 : (2 * w + 3) + (r - 1) * (2 * w + 4) + 1;
         const std::int64_t first_index = row_start + 2 * first_column;

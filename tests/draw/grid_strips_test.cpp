@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <set>
 
@@ -30,21 +31,27 @@ void add_triangles(const std::uint32_t* strip, std::size_t count, std::set<trian
 }
 
 // The runs drawn for a view of the terrain are the terrain's own triangles, wound alike: all of
-// them for a view of the whole map, and for a view of a corner only those near it.
+// them for a view of the whole map, for a view of a corner only those near it, and for a view
+// turned by 45 degrees only the cells its diamond-shaped footprint touches.
 TEST(grid_strips, runs_draw_the_terrain_strip_s_own_triangles_of_the_cells_in_view)
 {
-    const model::heightmap map(5, 4); // cells of 2 units over [-5, 5] x [-4, 4]
+    const model::heightmap map(10, 10); // cells of 2 units over [-10, 10] x [-10, 10]
     const view::ground_mesh mesh(map);
     const std::vector<std::uint32_t>& indices = mesh.indices();
     std::set<triangle> whole;
     add_triangles(indices.data(), indices.size(), whole);
-    const draw::strip_grid grid{5, 4, -5.0f, -4.0f, 2.0f};
+    const draw::strip_grid grid{10, 10, -10.0f, -10.0f, 2.0f};
+    const float half_diagonal = 9.0f / std::sqrt(2.0f);
 
     const struct { mat4 view_projection; std::size_t triangles; } views[] = {
-        {draw::ortho(-6, 6, -5, 5, -10, 10), whole.size()},
-        {draw::ortho(-5, -3.5f, -4, -2.5f, -10, 10), 2}, // the first cell alone
-        {draw::ortho(2, 3, 1, 3, -10, 10), 2 * 2 * 2},   // cells 3..4 of rows 2..3
-        {draw::ortho(20, 30, 20, 30, -10, 10), 0},       // off the map
+        {draw::ortho(-11, 11, -11, 11, -10, 10), whole.size()},
+        {draw::ortho(-10, -8.5f, -10, -8.5f, -10, 10), 2}, // the first cell alone
+        {draw::ortho(1, 3, 1, 3, -10, 10), 2 * 2 * 2},     // columns 5..6 of rows 5..6
+        {draw::ortho(20, 30, 20, 30, -10, 10), 0},         // off the map
+        // |x| + |y| <= 9: rows from the middle out touch 10, 8, 6, 4 and 2 cells.
+        {draw::ortho(-half_diagonal, half_diagonal, -half_diagonal, half_diagonal, -10, 10) *
+             draw::rotate(mat4(1.0f), 45.0f, vec3(0, 0, 1)),
+         2 * 2 * (10 + 8 + 6 + 4 + 2)},
     };
     draw::grid_strips strips;
     for (const auto& v : views) {
