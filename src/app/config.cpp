@@ -62,7 +62,14 @@ config::config(const std::string& path)
     if (!file.is_open() || std::filesystem::is_directory(path, ignored)) {
         throw exception("Config file not found.");
     }
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    read(file);
+}
+
+config::config(std::istream& in) { read(in); }
+
+void config::read(std::istream& in)
+{
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
     std::size_t start = 0;
     while (start < text.size()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <map>
 #include <string>
 
@@ -11,6 +12,8 @@ class config {
 public:
     // Throws kalvanor::exception "Config file not found." when the file cannot be opened.
     explicit config(const std::string& path);
+    // The same reading of text already in memory (or any other stream), to its end.
+    explicit config(std::istream& in);
 
     // Each throws "Config key '<key>' not found." for a missing key.
     std::string get(const std::string& key) const;
@@ -22,6 +25,8 @@ public:
     int get_int(const std::string& key) const;
 
 private:
+    void read(std::istream& in);
+
     std::map<std::string, std::string> entries_;
 };
 
