@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test (unit, gl and e2e labels); ends with a summary line.
 # Without a display the tests run under Xvfb. Extra arguments go to ctest (e.g. -L unit).
+# --sanitizers, as the first argument: the same tests and each fuzz target for a short while
+# (label fuzz), built by clang with AddressSanitizer and UndefinedBehaviorSanitizer into
+# build-asan; any sanitizer report fails its test. KALVANOR_BUILD_DIR overrides the build folder.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/scripts/packages.sh"
-ensure_packages "$kalvanor_packages_test"
 
-cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$here/build" -j"$(nproc)"
+build=${KALVANOR_BUILD_DIR:-$here/build}
+configure=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+labels=()
+if [ "${1:-}" = --sanitizers ]; then
+    shift
+    ensure_packages "$kalvanor_packages_test $kalvanor_packages_sanitizers"
+    build=${KALVANOR_BUILD_DIR:-$here/build-asan}
+    # The benchmarks are not tests; leaving them out saves build time.
+    configure+=(-DCMAKE_CXX_COMPILER=clang++-16 -DKALVANOR_SANITIZERS=ON
+        -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON)
+    labels=(-L 'unit|gl|e2e|fuzz')
+    source "$here/scripts/sanitizers/options.sh"
+else
+    ensure_packages "$kalvanor_packages_test"
+fi
 
-cd "$here/build"
+cmake -S "$here" -B "$build" "${configure[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+cd "$build"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-run=(ctest --output-on-failure -j"$(nproc)" "$@")
+run=(ctest --output-on-failure -j"$(nproc)" "${labels[@]}" "$@")
 if has_display; then
     "${run[@]}" 2>&1 | tee "$log" || true
 else

@@ -3,6 +3,10 @@
 
 kalvanor_packages_game="cmake g++ make pkg-config libgl-dev libglfw3-dev libglew-dev libglm-dev libgl1-mesa-dri libpng-dev xvfb xauth xdotool imagemagick"
 kalvanor_packages_test="$kalvanor_packages_game googletest libgtest-dev libbenchmark-dev"
+# test.sh --sanitizers: clang with its sanitizer and libFuzzer run-times, llvm-symbolizer for
+# readable reports. Clang 16, not Debian's default 14: 14 refuses lambdas that capture structured
+# bindings, which some tests use (gcc and clang 16 take them in C++17 as an extension).
+kalvanor_packages_sanitizers="clang-16 libclang-rt-16-dev llvm-16"
 
 ensure_packages() {
     local wanted missing=()
