@@ -7,8 +7,7 @@
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 binary=$(realpath "${1:-$root/build/kalvanor}")
-# lib.sh starts this script again under Xvfb with only the binary and the source folder.
-[ -n "${KALVANOR_E2E_XVFB:-}" ] || export KALVANOR_SOAK_SECONDS=${2:-600}
+KALVANOR_SOAK_SECONDS=${2:-600}
 source "$root/tests/e2e/lib.sh" "$binary" "$root"
 export KALVANOR_GL_CHECKS=1
 

@@ -9,13 +9,27 @@ set -u
 binary=$1
 source_dir=$2
 
-if [ -z "${KALVANOR_E2E_XVFB:-}" ]; then
-    export KALVANOR_E2E_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash ${KALVANOR_E2E_TRACE:+-x} "$0" "$@"
-fi
+[ -z "${KALVANOR_E2E_TRACE:-}" ] || set -x
 
 workdir=$(mktemp -d)
-trap 'rm -rf "$workdir"' EXIT
+xvfb_pid=""
+trap '[ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null; rm -rf "$workdir"' EXIT
+
+# An X server of the test's own. With -displayfd the server takes the first free display itself
+# and writes its number once it accepts connections; xvfb-run -a chooses the number before its
+# server starts, so two tests starting together could both choose the same one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 400); do
+    [ -s "$workdir/display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null && break
+    sleep 0.05
+done
+if ! [ -s "$workdir/display" ]; then
+    echo "FAIL: Xvfb did not start"
+    cat "$workdir/xvfb.log"
+    exit 1
+fi
+export DISPLAY=:$(head -n 1 "$workdir/display")
 ln -s "$source_dir/assets" "$workdir/assets"
 failures=0
 pid=""
