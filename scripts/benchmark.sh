@@ -61,10 +61,14 @@ printf 'fullscreen=no\nwidth=800\nheight=600\nrefresh_rate=60\ncursor=yes\n' >"$
 : >"$work/starts.ms"
 for _ in $(seq "$starts"); do
     start=$(date +%s%N)
-    (cd "$game" && exec "$build/kalvanor") >/dev/null 2>&1 &
+    (cd "$game" && exec "$build/kalvanor") >/dev/null 2>"$work/game.err" &
     pid=$!
     until xdotool search --name '^Kalvanor \|' >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "the game ended before its first frame" >&2; exit 1; }
+        if ! kill -0 "$pid" 2>/dev/null; then
+            echo "the game ended before its first frame:" >&2
+            cat "$work/game.err" >&2
+            exit 1
+        fi
         sleep 0.01
     done
     echo $((($(date +%s%N) - start) / 1000000)) >>"$work/starts.ms"
