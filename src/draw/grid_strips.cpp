@@ -86,9 +86,18 @@ void grid_strips::find_runs(const strip_grid& grid, const mat4& world_matrix, co
     int first_row = 0;
     int last_row = 0;
     cells_between(low.y, high.y, grid.min_y, grid.cell, grid.rows, first_row, last_row);
+    // Nearest rows first, so that the hills in front fill the depth buffer before what they hide
+    // is drawn: hidden fragments then fail the depth test before they are shaded. The far plane's
+    // corners are the last four.
+    const float near_y = corners[0].y + corners[1].y + corners[2].y + corners[3].y;
+    const float far_y = corners[4].y + corners[5].y + corners[6].y + corners[7].y;
+    const int step = far_y < near_y ? -1 : 1;
+    if (step < 0) {
+        std::swap(first_row, last_row);
+    }
 
     const std::int64_t w = grid.columns;
-    for (int r = first_row; r <= last_row; ++r) {
+    for (int r = first_row; r != last_row + step; r += step) {
         // The hull's extent along x within the row's band: a perspective view's footprint widens
         // with distance, so near rows need far fewer cells than its bounding box holds.
         float from = 0.0f;

@@ -19,8 +19,8 @@ public:
     // their capacity, so the frame loop allocates nothing once they have grown.
     void draw(const strip_grid& grid, const mat4& world_matrix, const mat4& view_projection);
 
-    // The runs that draw would draw: per row of cells in view, its index count and the byte
-    // offset of its first index.
+    // The runs that draw would draw: per row of cells in view, the row nearest the viewer first,
+    // its index count and the byte offset of its first index.
     void find_runs(const strip_grid& grid, const mat4& world_matrix, const mat4& view_projection);
     const std::vector<GLsizei>& counts() const { return counts_; }
     const std::vector<const void*>& offsets() const { return offsets_; }

@@ -67,4 +67,22 @@ TEST(grid_strips, runs_draw_the_terrain_strip_s_own_triangles_of_the_cells_in_vi
     }
 }
 
+// Near rows come first whichever way along the rows the view looks, so that the hills in front
+// hide what lies behind them before it is shaded.
+TEST(grid_strips, rows_in_view_come_nearest_first)
+{
+    const draw::strip_grid grid{10, 10, -10.0f, -10.0f, 2.0f};
+    const mat4 projection = draw::perspective_fov(60.0f, 4.0f, 3.0f, 0.1f, 30.0f);
+    draw::grid_strips strips;
+    for (const float towards : {1.0f, -1.0f}) {
+        const vec3 eye(0.0f, -9.0f * towards, 3.0f);
+        strips.find_runs(grid, mat4(1.0f), projection * draw::look_at(eye, vec3(0.0f), vec3(0, 0, 1)));
+        const std::vector<const void*>& offsets = strips.offsets();
+        ASSERT_GT(offsets.size(), 5u);
+        EXPECT_TRUE(towards > 0 ? std::is_sorted(offsets.begin(), offsets.end())
+                                : std::is_sorted(offsets.rbegin(), offsets.rend()))
+            << "looking along y by " << towards;
+    }
+}
+
 } // namespace
