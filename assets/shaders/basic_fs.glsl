@@ -46,8 +46,13 @@ float lightReaching()
 void main()
 {
     vec3 color = EmissiveColor;
+    // Only the sky has an emissive map, and the view shows it magnified, so its full-size level
+    // is what the filter would pick anyway (where the dome is seen edge-on, just above the
+    // horizon, the picture changes by a few levels of red at most). Read it there: a software
+    // renderer runs both sides of an if for every pixel, so every surface pays for this fetch,
+    // and choosing a level and blending two is most of its cost.
     if (EmissiveMapEnabled) {
-        color += texture(EmissiveMap, texcoord).rgb;
+        color += textureLod(EmissiveMap, texcoord, 0.0).rgb;
     }
     // A lamp outshines the light falling on it. Adding that light in full would push a green or
     // red lamp towards white, and the bloom would finish the job; the brighter its own colour,
@@ -57,9 +62,8 @@ void main()
     if (glowing < 1.0 && (DiffuseMapEnabled || DiffuseColor != vec3(0.0))) {
         vec3 albedo = DiffuseMapEnabled ? texture(DiffuseMap, texcoord).rgb : DiffuseColor;
         float facing = max(dot(normalize(worldNormal), LightVector), 0.0);
-        // The shadow lookup is the costliest step on a software renderer: faces turned away from
-        // the light do without it, and so does the mirror image, where the rippled, tinted water
-        // would blur a shadow away anyway.
+        // Faces turned away from the light do without the shadow lookup, and so does the mirror
+        // image, where the rippled, tinted water would blur a shadow away anyway.
         if (facing > 0.0 && !WaterClipping) {
             facing *= lightReaching();
         }
