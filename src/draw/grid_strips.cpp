@@ -60,9 +60,9 @@ bool hull_across(const std::array<vec2, 8>& points, float y0, float y1, float& f
 void grid_strips::draw(const strip_grid& grid, const mat4& world_matrix, const mat4& view_projection)
 {
     find_runs(grid, world_matrix, view_projection);
-    if (!counts_.empty()) {
-        glMultiDrawElements(GL_TRIANGLE_STRIP, counts_.data(), GL_UNSIGNED_INT, offsets_.data(),
-                            static_cast<GLsizei>(counts_.size()));
+    for (std::size_t run = 0; run < counts_.size(); ++run) {
+        glDrawRangeElements(GL_TRIANGLE_STRIP, lowest_[run], highest_[run], counts_[run], GL_UNSIGNED_INT,
+                            offsets_[run]);
     }
 }
 
@@ -70,6 +70,8 @@ void grid_strips::find_runs(const strip_grid& grid, const mat4& world_matrix, co
 {
     counts_.clear();
     offsets_.clear();
+    lowest_.clear();
+    highest_.clear();
     // The view volume's corners in the grid's own space: seen from above, everything the view
     // can see lies in their convex hull.
     const mat4 to_model = glm::inverse(view_projection * world_matrix);
@@ -117,6 +119,10 @@ void grid_strips::find_runs(const strip_grid& grid, const mat4& world_matrix, co
         const std::int64_t first_index = row_start + 2 * first_column;
         counts_.push_back(static_cast<GLsizei>(2 * (last_column - first_column + 2)));
         offsets_.push_back(reinterpret_cast<const void*>(first_index * static_cast<std::int64_t>(sizeof(std::uint32_t))));
+        // The run pairs vertex i of row r + 1 with vertex i of row r, for i from the first
+        // column to one past the last; vertices lie row by row, w + 1 to a row.
+        lowest_.push_back(static_cast<GLuint>((w + 1) * r + first_column));
+        highest_.push_back(static_cast<GLuint>((w + 1) * (r + 1) + last_column + 1));
     }
 }
 

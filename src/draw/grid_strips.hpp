@@ -10,8 +10,9 @@ namespace draw {
 struct strip_grid;
 
 // Draws of a grid-shaped strip (the terrain) limited to the cells a view can see: each row's run
-// of visible cells is a strip of its own, all in one call. The terrain reaches far beyond the
-// far plane, and a software renderer shades every vertex it is given on one thread.
+// of visible cells is a strip of its own, drawn with the range of vertices it uses, so the
+// driver need not look through the indices for it. The terrain reaches far beyond the far plane,
+// and a software renderer shades every vertex it is given on one thread.
 class grid_strips {
 public:
     // Draws, from the strip bound as the index buffer, the cells of `grid` that may lie in the
@@ -20,14 +21,19 @@ public:
     void draw(const strip_grid& grid, const mat4& world_matrix, const mat4& view_projection);
 
     // The runs that draw would draw: per row of cells in view, the row nearest the viewer first,
-    // its index count and the byte offset of its first index.
+    // its index count, the byte offset of its first index and the lowest and highest vertex
+    // index it holds.
     void find_runs(const strip_grid& grid, const mat4& world_matrix, const mat4& view_projection);
     const std::vector<GLsizei>& counts() const { return counts_; }
     const std::vector<const void*>& offsets() const { return offsets_; }
+    const std::vector<GLuint>& lowest() const { return lowest_; }
+    const std::vector<GLuint>& highest() const { return highest_; }
 
 private:
     std::vector<GLsizei> counts_;
     std::vector<const void*> offsets_;
+    std::vector<GLuint> lowest_;
+    std::vector<GLuint> highest_;
 };
 
 } // namespace draw

@@ -61,6 +61,10 @@ TEST(grid_strips, runs_draw_the_terrain_strip_s_own_triangles_of_the_cells_in_vi
             const auto first = reinterpret_cast<std::uintptr_t>(strips.offsets()[r]) / sizeof(std::uint32_t);
             ASSERT_LE(first + static_cast<std::size_t>(strips.counts()[r]), indices.size());
             add_triangles(indices.data() + first, static_cast<std::size_t>(strips.counts()[r]), drawn);
+            // The range given with the run must be exactly the vertices it uses.
+            const auto [low, high] = std::minmax_element(indices.begin() + first, indices.begin() + first + strips.counts()[r]);
+            EXPECT_EQ(*low, strips.lowest()[r]);
+            EXPECT_EQ(*high, strips.highest()[r]);
         }
         EXPECT_EQ(drawn.size(), v.triangles);
         EXPECT_TRUE(std::includes(whole.begin(), whole.end(), drawn.begin(), drawn.end()));
