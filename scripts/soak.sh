@@ -14,9 +14,7 @@ export KALVANOR_GL_CHECKS=1
 duration=$KALVANOR_SOAK_SECONDS
 width=1024
 height=768
-write_config "fullscreen=no\nwidth=$width\nheight=$height\nrefresh_rate=60\ncursor=yes\n"
-start_game || { fail "no window named Kalvanor appeared"; finish; }
-wait_for_title '^Kalvanor \| \[F1\] debug$' 30 || fail "no status title after the first frame: '$title'"
+start_playing $width $height
 
 started=$SECONDS
 samples="$workdir/rss.txt"

@@ -89,6 +89,14 @@ start_game() {
     return 1
 }
 
+# Starts the game windowed at $1 x $2 and waits for its first frame (the status title); ends the
+# test when the window never appears.
+start_playing() {
+    write_config "fullscreen=no\nwidth=$1\nheight=$2\nrefresh_rate=60\ncursor=yes\n"
+    start_game || { fail "no window named Kalvanor appeared"; finish; }
+    wait_for_title '^Kalvanor \| \[F1\] debug$' 30 || fail "no status title after the first frame: '$title'"
+}
+
 # Waits up to $1 seconds for the game to end; sets status (124 when it did not end).
 wait_for_end() {
     local tenths=$(($1 * 10))

@@ -5,9 +5,7 @@ source "$(dirname "$0")/lib.sh" "$@"
 
 width=1024
 height=768
-write_config "fullscreen=no\nwidth=$width\nheight=$height\nrefresh_rate=60\ncursor=yes\n"
-start_game || { fail "no window named Kalvanor appeared"; finish; }
-wait_for_title '^Kalvanor \| \[F1\] debug$' 30 || fail "no status title after the first frame: '$title'"
+start_playing $width $height
 # Above the centre, so that the beam will point away from the camera.
 xdotool mousemove --window "$window" $((width / 2)) $((height / 4))
 screenshot start
