@@ -3,10 +3,12 @@
 
 #include "app/application.hpp"
 #include "app/game.hpp"
+#include "app/memory_policy.hpp"
 
 // No command-line options: everything comes from config.txt and assets/ in the working directory.
 int main()
 {
+    kalvanor::keep_heap_memory();
     try {
         kalvanor::game game;
         game.app().run(game);

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/memory_policy.hpp"
 #include "frame_timings.hpp"
 #include "hidden_window.hpp"
 #include "model/enemy_rules.hpp"
@@ -127,6 +128,8 @@ int main(int argc, char** argv)
         return usage();
     }
 
+    // As the game does, so that its frames are timed with the same memory behaviour.
+    kalvanor::keep_heap_memory();
     try {
         // Said plainly here: the loaders would only report a picture they cannot open.
         if (!std::filesystem::is_directory("assets")) {
