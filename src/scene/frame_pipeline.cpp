@@ -295,16 +295,24 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
             basic.set_texcoord_scale(material.texcoord_scale);
             basic.set_diffuse_color(material.diffuse_color);
             basic.set_diffuse_map_enabled(material.diffuse_map != nullptr);
+            // A map the material lacks is unbound rather than left from the previous material.
+            // The shader ignores it, but a software renderer samples every bound unit for every
+            // pixel all the same: the sky paid for a trilinear snow lookup, the ground for the
+            // sky's picture.
             if (material.diffuse_map) {
                 basic.bind_texture("DiffuseMap", material.diffuse_map->name(), 0);
                 // The filters stay on the texture object until the settings change them again.
                 glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnification);
                 glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minification);
+            } else {
+                basic.bind_texture("DiffuseMap", 0, 0);
             }
             basic.set_emissive_color(material.emissive_color);
             basic.set_emissive_map_enabled(material.emissive_map != nullptr);
             if (material.emissive_map) {
                 basic.bind_texture("EmissiveMap", material.emissive_map->name(), 1);
+            } else {
+                basic.bind_texture("EmissiveMap", 0, 1);
             }
         }
 
