@@ -1,0 +1,38 @@
+#include "app/memory_policy.hpp"
+
+#include <cstdlib>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// The driver's large per-frame blocks must be served from the heap and the heap must not give
+// them back, or the game's resident size wanders (the soak measures it).
+TEST(memory_policy, large_blocks_come_from_the_heap_and_it_keeps_them)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizers bring their own allocator";
+#elif !defined(__GLIBC__)
+    GTEST_SKIP() << "only the GNU C library is told how to keep memory";
+#else
+    kalvanor::keep_heap_memory();
+    constexpr std::size_t size = 8 << 20;
+    const struct mallinfo2 before = mallinfo2();
+    char* volatile block = static_cast<char*>(std::malloc(size));
+    ASSERT_NE(block, nullptr);
+    std::memset(block, 1, size);
+    const struct mallinfo2 held = mallinfo2();
+    std::free(block);
+    const struct mallinfo2 after = mallinfo2();
+
+    EXPECT_EQ(held.hblkhd, before.hblkhd) << "the block was mapped on its own";
+    EXPECT_EQ(after.arena, held.arena) << "the heap shrank when the block was freed";
+#endif
+}
+
+} // namespace
