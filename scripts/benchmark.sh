@@ -23,7 +23,7 @@ done
 
 build=$(realpath -m "${KALVANOR_BUILD_DIR:-$here/build}")
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)" --target kalvanor kalvanor-snapshot >/dev/null
+cmake --build "$build" -j"$(nproc)" --target kalvanor kalvanor-snapshot kalvanor-empty-window >/dev/null
 
 if [ -z "${KALVANOR_BENCHMARK_XVFB:-}" ]; then
     export KALVANOR_BENCHMARK_XVFB=1
@@ -53,30 +53,41 @@ for size in $sizes; do
 done
 
 # Start-up: from the process's start to its first frame on screen, which is when the window
-# title changes from "Kalvanor" to the status line.
+# title changes from "Kalvanor" to the status line. The empty window (the game's window and
+# context, nothing loaded, one cleared frame) starts alternately with the game: what it takes is
+# the system's share, the same for any program that opens a GL window here.
 game=$work/game
 mkdir -p "$game"
 ln -s "$here/assets" "$game/assets"
 printf 'fullscreen=no\nwidth=800\nheight=600\nrefresh_rate=60\ncursor=yes\n' >"$game/config.txt"
-: >"$work/starts.ms"
-for _ in $(seq "$starts"); do
+time_start() { # PROGRAM: milliseconds from its start to its first frame
+    local start pid
     start=$(date +%s%N)
-    (cd "$game" && exec "$build/kalvanor") >/dev/null 2>"$work/game.err" &
+    (cd "$game" && exec "$1") >/dev/null 2>"$work/game.err" &
     pid=$!
     until xdotool search --name '^Kalvanor \|' >/dev/null 2>&1; do
         if ! kill -0 "$pid" 2>/dev/null; then
-            echo "the game ended before its first frame:" >&2
+            echo "$1 ended before its first frame:" >&2
             cat "$work/game.err" >&2
             exit 1
         fi
         sleep 0.01
     done
-    echo $((($(date +%s%N) - start) / 1000000)) >>"$work/starts.ms"
+    echo $((($(date +%s%N) - start) / 1000000))
     kill "$pid"
     wait "$pid" 2>/dev/null || true
+}
+median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+: >"$work/starts.ms"
+: >"$work/empty.ms"
+for _ in $(seq "$starts"); do
+    time_start "$build/kalvanor" >>"$work/starts.ms"
+    time_start "$build/tools/empty_window/kalvanor-empty-window" >>"$work/empty.ms"
 done
-startup=$(sort -n "$work/starts.ms" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
+startup=$(median "$work/starts.ms")
+empty=$(median "$work/empty.ms")
 echo "== start-up to the first frame: median $startup ms of $starts runs ($(sort -n "$work/starts.ms" | tr '\n' ' '))"
+echo "== the empty window's start-up: median $empty ms ($(sort -n "$work/empty.ms" | tr '\n' ' '))"
 
 renderer=$(glxinfo -B 2>/dev/null | sed -nE 's/.*OpenGL renderer string: (.*)/\1/p')
 version=$(glxinfo -B 2>/dev/null | sed -nE 's/.*OpenGL version string: (.*)/\1/p')
@@ -99,7 +110,8 @@ if [ "$readme" = yes ]; then
         echo "under Xvfb. Kalvanor's figures come from \`kalvanor-snapshot --timings\` over $frames frames of its"
         echo "scripted scene (the first 3 left out); glmark2's from its \`terrain\` scene at the same size"
         echo "under the same X server. Start-up is the median of $starts starts of the game at 800×600,"
-        echo "from the process's start to its first frame: $startup ms."
+        echo "from the process's start to its first frame: $startup ms (an empty window, the game's"
+        echo "window and context with nothing loaded, started alternately with it: $empty ms)."
         echo
         echo "| | 800×600 | 1024×768 |"
         echo "|---|---|---|"
