@@ -11,12 +11,13 @@ namespace kalvanor {
 void keep_heap_memory()
 {
 #ifdef __GLIBC__
-    // The software GL driver allocates and frees large blocks as it draws. Left to itself, the C
-    // library returns such memory to the system and takes it back later, fresh pages and all, and
-    // how much stays resident depends on the last few frames: the game's resident size wandered
-    // by several megabytes over ten minutes of play with nothing leaking. Blocks up to 32 MiB
-    // (the most the library allows) now come from the heap, which never shrinks, so resident
-    // memory grows to what the heaviest frames need and stays there.
+    // The software GL driver allocates and frees some seventy 64 KiB blocks every frame, and a
+    // few far larger ones now and then. Left to itself, the C library hands the top of the heap
+    // back to the system whenever enough of it is free, takes it again a frame later, and moves
+    // its threshold for mapping large blocks on their own as they are freed: the resident size
+    // depends on the moment it is read and wandered by megabytes with nothing leaking. A fixed
+    // threshold (the largest the library allows) and a heap that never shrinks make resident
+    // memory rise to what the heaviest frames need and stay there.
     mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, -1);
 #endif

@@ -11,8 +11,8 @@
 
 namespace {
 
-// The driver's large per-frame blocks must be served from the heap and the heap must not give
-// them back, or the game's resident size wanders (the soak measures it).
+// Large blocks must come from the heap, and the heap must keep what is freed, or the game's
+// resident size wanders with the driver's blocks (scripts/soak.sh measures it).
 TEST(memory_policy, large_blocks_come_from_the_heap_and_it_keeps_them)
 {
 #if defined(__SANITIZE_ADDRESS__)
