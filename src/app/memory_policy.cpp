@@ -12,7 +12,7 @@ void keep_heap_memory()
 {
 #ifdef __GLIBC__
     // The software GL driver allocates and frees some seventy 64 KiB blocks every frame, and a
-    // few far larger ones now and then. Left to itself, the C library hands the top of the heap
+    // number of larger ones while it starts. Left to itself, the C library hands the top of the heap
     // back to the system whenever enough of it is free, takes it again a frame later, and moves
     // its threshold for mapping large blocks on their own as they are freed: the resident size
     // depends on the moment it is read and wandered by megabytes with nothing leaking. A fixed
