@@ -77,6 +77,11 @@ frame_pipeline::~frame_pipeline() = default;
 
 void frame_pipeline::begin(render_pass pass)
 {
+    // The water goes on top of the main pass in the same target: a mark between them would only
+    // cut the driver's work for that target in two.
+    if (pass != render_pass::water) {
+        pacer_.mark();
+    }
     if (listener != nullptr) {
         listener->pass_begun(pass);
     }

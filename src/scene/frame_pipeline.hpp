@@ -4,6 +4,7 @@
 
 #include "draw/grid_strips.hpp"
 #include "draw/math.hpp"
+#include "draw/pass_pacer.hpp"
 #include "scene/draw_counters.hpp"
 #include "scene/render_pass.hpp"
 #include "scene/render_settings.hpp"
@@ -37,6 +38,7 @@ public:
 
     // Draws `frame` as `camera` sees it and leaves the picture in the default framebuffer, with
     // the viewport covering the window, counter-clockwise front faces and no effect started.
+    // Keeps the CPU at most one pass ahead of the drawing (draw::pass_pacer).
     void render(const scene& frame, const draw::camera_base& camera);
 
     // Draws the items with the basic effect, which the caller has started and given this
@@ -77,4 +79,5 @@ private:
     std::unique_ptr<draw::framebuffer> bloom_target_a_;
     std::unique_ptr<draw::framebuffer> bloom_target_b_;
     draw::grid_strips terrain_runs_;
+    draw::pass_pacer pacer_;
 };
