@@ -10,7 +10,7 @@ namespace {
 using pass_pacer_test = test::effect_test;
 
 // The second mark waits for a pass issued before the first, here a few blurs of a 2048x2048
-// target that a software renderer needs a good part of a second for.
+// target, which a software renderer needs some tenths of a second for.
 TEST_F(pass_pacer_test, a_mark_waits_until_the_pass_before_the_previous_mark_is_drawn)
 {
     draw::blur_effect blur(content);
