@@ -2,7 +2,8 @@
 # cmake -DGENERATOR=... -DCOMMITTED=<assets folder> -DSCRATCH=<folder> -P reproduce_assets.cmake
 set(files
   textures/map.bmp textures/snow.bmp textures/player.bmp textures/enemy.bmp textures/sky.bmp
-  textures/water_normals.bmp meshes/rabbot.txt meshes/skydome.txt)
+  textures/water_normals.bmp meshes/rabbot.txt meshes/skydome.txt
+  icons/kalvanor-48.png icons/kalvanor-128.png icons/kalvanor-256.png)
 
 file(REMOVE_RECURSE ${SCRATCH})
 execute_process(COMMAND ${GENERATOR} ${SCRATCH} RESULT_VARIABLE result)
