@@ -11,9 +11,9 @@ void controllers_frame(benchmark::State& state)
 {
     world w(bench::hills());
     bench::populate(w, static_cast<int>(state.range(0)));
-    bench::rules_frame frame;
+    bench::rules_frame frame(w);
     for (auto _ : state) {
-        frame.run(w);
+        frame.run();
         benchmark::DoNotOptimize(w.enemies.data());
         benchmark::ClobberMemory();
     }

@@ -54,12 +54,12 @@ void frame_description(benchmark::State& state)
         return;
     }
     bench::populate(w, static_cast<int>(state.range(0)));
-    bench::rules_frame frame;
-    frame.run(w);
+    bench::rules_frame frame(w);
+    frame.run();
     draw->describe(w); // the item list grows to its size once
     const long before = allocations.load();
     for (auto _ : state) {
-        frame.run(w);
+        frame.run();
         benchmark::DoNotOptimize(draw->describe(w).items().data());
     }
     const double per_frame = static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations());

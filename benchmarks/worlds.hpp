@@ -5,10 +5,9 @@
 #include <cmath>
 #include <memory>
 
+#include "input/frame_input.hpp"
+#include "model/controllers.hpp"
 #include "model/enemy_rules.hpp"
-#include "model/orbit_rules.hpp"
-#include "model/player_rules.hpp"
-#include "model/state_rules.hpp"
 #include "model/world.hpp"
 
 namespace bench {
@@ -43,35 +42,33 @@ inline void populate(world& w, int count)
     w.beam_weapon.heat_rate = 0.0f;
 }
 
-// The four controllers' rules for one frame with the player driving, turning, firing and
-// dragging the camera round.
+// One frame of the game's four controllers, in the game's order, with the player driving,
+// turning, firing and holding the right button.
 class rules_frame {
 public:
-    rules_frame()
+    // w holds its enemies already; it must outlive this.
+    explicit rules_frame(world& w) : world_(w), controllers_(w, controllers::start::as_given)
     {
         input_.window_width = 800;
         input_.window_height = 600;
         input_.cursor_x = 500.0;
         input_.cursor_y = 150.0;
-        input_.fire = true;
-        input_.forward = true;
-        input_.left = true;
+        input_.left_button = true;
+        input_.right_button = true;
+        input_.w = true;
+        input_.a = true;
     }
 
-    void run(world& w)
+    void run()
     {
-        constexpr float dt = 1.0f / 60.0f;
-        w.player.health = 100.0f; // the enemies' contact damage must not end the game
-        update_state(w, dt);
-        update_player(w, input_, dt);
-        update_orbit(w, drag_, orbit_, dt);
-        update_enemies(w, dt);
+        world_.player.health = 100.0f; // the enemies' contact damage must not end the game
+        controllers_.update(input_, 1.0f / 60.0f);
     }
 
 private:
-    player_input input_;
-    orbit_drag drag_;
-    const orbit_input orbit_{true, 450.0};
+    world& world_;
+    controllers controllers_;
+    frame_input input_;
 };
 
 } // namespace bench

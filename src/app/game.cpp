@@ -6,8 +6,9 @@
 
 #include "app/application.hpp"
 #include "app/config.hpp"
+#include "app/game_frame.hpp"
 #include "content/manager.hpp"
-#include "input/keyboard.hpp"
+#include "input/input_reader.hpp"
 #include "input/mouse.hpp"
 #include "model/controllers.hpp"
 #include "model/world.hpp"
@@ -32,11 +33,11 @@ game::game()
 
     mouse_ = std::make_unique<mouse>(application_->window());
     mouse_->set_cursor_visible(configuration_->get_bool("cursor"));
-    keyboard_ = std::make_unique<keyboard>(application_->window());
+    input_ = std::make_unique<input_reader>(application_->window());
     content_ = std::make_unique<content::manager>("assets/");
     // The first use of the world creates it, loading the height map.
-    controllers_ = std::make_unique<controllers>(application_->window());
     world_ = &world::instance();
+    controllers_ = std::make_unique<controllers>(*world_);
     // Sized in pixels of the drawable area, which on high-density displays is larger than the
     // window size that the cursor and the aim are measured in.
     int width = 0;
@@ -59,17 +60,11 @@ game::~game() = default;
 
 bool game::update(double dt)
 {
-    if (keyboard_->is_pressed(key::escape)) {
+    const frame_input in = input_->read();
+    if (!update_world(*controllers_, in, dt)) {
         return false;
     }
-    // Game state, player, camera orbit, enemies: the model runs in single precision.
-    controllers_->update(static_cast<float>(dt));
-
-    debug_status& status = renderer_->debug_status();
-    status.update(*keyboard_, dt);
-    // Every frame, so that settings chosen in debug mode stay in force after it is left.
-    renderer_->pipeline().render_settings = status.render_settings;
-    renderer_->draw(*world_);
+    draw_frame(*renderer_, *world_, in, dt);
     application_->set_title(renderer_->title());
     return true;
 }

@@ -15,7 +15,7 @@ namespace kalvanor {
 
 class application;
 class config;
-class keyboard;
+class input_reader;
 class mouse;
 
 // Owns every long-lived part of the program, builds them in a fixed order and runs one frame
@@ -36,7 +36,7 @@ private:
     std::unique_ptr<config> configuration_;
     std::unique_ptr<application> application_;
     std::unique_ptr<mouse> mouse_;
-    std::unique_ptr<keyboard> keyboard_;
+    std::unique_ptr<input_reader> input_; // the only reader of keys, buttons, cursor and pad
     std::unique_ptr<content::manager> content_;
     std::unique_ptr<controllers> controllers_;
     world* world_ = nullptr; // process-wide, not owned: it outlives the game

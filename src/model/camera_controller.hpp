@@ -1,15 +1,17 @@
 #pragma once
 
-#include "input/mouse.hpp"
 #include "model/orbit_rules.hpp"
 
-// Turns the camera orbit while the right mouse button is dragged.
+class world;
+struct frame_input;
+
+// Turns the camera orbit while the right mouse button is dragged or a shoulder button is held.
 class camera_controller {
 public:
-    explicit camera_controller(GLFWwindow* window);
-    void update(float dt); // dt in seconds
+    explicit camera_controller(world& w) : world_(w) {}
+    void update(const frame_input& in, float dt); // dt in seconds
 
 private:
-    kalvanor::mouse mouse_;
+    world& world_;
     orbit_drag drag_;
 };

@@ -1,8 +1,13 @@
 #pragma once
 
-// Spawns the enemies when built (the world's first use creates it) and moves them each frame.
+class world;
+
+// Moves the enemies each frame.
 class enemy_controller {
 public:
-    enemy_controller();
+    explicit enemy_controller(world& w) : world_(w) {}
     void update(float dt); // dt in seconds
+
+private:
+    world& world_;
 };

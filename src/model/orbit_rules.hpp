@@ -6,6 +6,7 @@ class world;
 struct orbit_input {
     bool dragging_button = false; // right mouse button down
     double cursor_x = 0.0;        // pixels from the client area's left edge
+    float turn = 0.0f;            // -1..1 of max_yaw_speed, steadily: the gamepad's shoulder buttons
 };
 
 // The drag in progress, kept by the camera controller between frames.
@@ -14,6 +15,7 @@ struct orbit_drag {
     bool dragging = false;
 };
 
-// One frame of the right-button orbit. While the button is held the orbit keeps turning at
-// (cursor x - drag start) / 128 radians per second, at most max_yaw_speed either way. dt in seconds.
+// One frame of the orbit. While the right button is held the orbit keeps turning at
+// (cursor x - drag start) / 128 radians per second, at most max_yaw_speed either way; a steady
+// turn adds to that. dt in seconds.
 void update_orbit(world& w, orbit_drag& drag, const orbit_input& input, float dt);

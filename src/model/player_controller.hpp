@@ -1,15 +1,17 @@
 #pragma once
 
-#include "input/keyboard.hpp"
-#include "input/mouse.hpp"
+#include "model/input_mapping.hpp"
 
-// W/S drive, A/D turn, the cursor aims, the left button fires.
+class world;
+struct frame_input;
+
+// W/S drive, A/D turn, the cursor aims, the left button fires; or the gamepad does.
 class player_controller {
 public:
-    explicit player_controller(GLFWwindow* window);
-    void update(float dt); // dt in seconds
+    explicit player_controller(world& w) : world_(w) {}
+    void update(const frame_input& in, float dt); // dt in seconds
 
 private:
-    kalvanor::mouse mouse_;       // buttons, cursor, window size
-    kalvanor::keyboard keyboard_; // W, A, S, D
+    world& world_;
+    aim_owner aim_owner_;
 };

@@ -1,6 +1,5 @@
 #include "model/state_controller.hpp"
 
 #include "model/state_rules.hpp"
-#include "model/world.hpp"
 
-void state_controller::update(float dt) { update_state(world::instance(), dt); }
+void state_controller::update(float dt) { update_state(world_, dt); }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "input/keyboard.hpp"
+#include "input/frame_input.hpp"
 
 std::string fps_counter::to_string() const
 {
@@ -17,17 +17,9 @@ std::string fps_counter::to_string() const
     return result;
 }
 
-void debug_status::update(const kalvanor::keyboard& keyboard, double dt)
+void debug_status::update(const frame_input& in, double dt)
 {
-    namespace key = kalvanor::key;
-    debug_keys keys;
-    keys.f1 = keyboard.is_pressed(key::f1);
-    keys.f3 = keyboard.is_pressed(key::f3);
-    keys.f4 = keyboard.is_pressed(key::f4);
-    keys.f5 = keyboard.is_pressed(key::f5);
-    keys.f8 = keyboard.is_pressed(key::f8);
-    keys.f9 = keyboard.is_pressed(key::f9);
-    update(keys, dt);
+    update(debug_keys{in.f1, in.f3, in.f4, in.f5, in.f8, in.f9}, dt);
 }
 
 void debug_status::update(const debug_keys& keys, double dt)

@@ -6,9 +6,7 @@
 #include "scene/render_settings.hpp"
 #include "scene/draw_counters.hpp"
 
-namespace kalvanor {
-class keyboard;
-}
+struct frame_input;
 
 // Frames per second averaged over whole periods of `period` seconds.
 struct fps_counter {
@@ -34,8 +32,8 @@ struct debug_keys {
 // Debug mode (F1), the rendering switches it unlocks, and the status line for the window title.
 class debug_status {
 public:
-    // Samples the six keys, then updates as below.
-    void update(const kalvanor::keyboard& keyboard, double dt);
+    // Takes the six keys from the frame's input, then updates as below.
+    void update(const frame_input& in, double dt);
     // A key acts once when it goes down, never while held; F3 to F9 act only in debug mode.
     void update(const debug_keys& keys, double dt);
 

@@ -290,3 +290,9 @@ play_round() {
     toggle F9 '\[F9\] transparency$'
     toggle F1 '^Kalvanor \| \[F1\] debug$'
 }
+
+# Taps key $1 once, press and release a few milliseconds apart as a fast typist or a macro pad
+# sends them: well inside one frame of the game.
+tap() {
+    xdotool key --window "$window" "$1"
+}

@@ -1,28 +1,29 @@
 #include <gtest/gtest.h>
 
-#include "model/enemy_rules.hpp"
-#include "model/player_rules.hpp"
-#include "model/state_rules.hpp"
+#include "input/frame_input.hpp"
+#include "model/controllers.hpp"
 #include "world_fixtures.hpp"
 
 namespace {
 
 constexpr float dt = 1.0f / 60.0f;
 
-// Whole frames in the game's order; the player aims along +y.
+// Whole frames through the game's controllers; the player aims along +y.
 class scenario_test : public testing::Test {
 protected:
-    scenario_test() : w(test::flat_map()) {}
-
-    void frame()
+    scenario_test() : w(test::flat_map()), rules(w, controllers::start::as_given)
     {
-        update_state(w, dt);
-        update_player(w, input, dt);
-        update_enemies(w, dt);
+        input.window_width = 800;
+        input.window_height = 600;
+        input.cursor_x = 400.0;
+        input.cursor_y = 100.0;
     }
 
+    void frame() { rules.update(input, dt); }
+
     world w;
-    player_input input = test::cursor_up();
+    controllers rules;
+    frame_input input;
 };
 
 TEST_F(scenario_test, an_enemy_turns_back_reaches_a_standing_player_and_hurts_it)
@@ -50,7 +51,7 @@ TEST_F(scenario_test, holding_fire_on_an_enemy_kills_it_in_100_over_65_seconds)
     // Walking toward the centre along the beam, too short-sighted to chase.
     w.enemies.push_back(test::enemy_at(0.0f, 30.0f, 3.1415927f));
     w.enemies[0].sight_range = 1.0f;
-    input.fire = true;
+    input.left_button = true;
 
     int frames = 0;
     while (!w.enemies.empty() && frames < 600) {

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
+#include "app/game_frame.hpp"
 #include "content/manager.hpp"
 #include "draw/gl.hpp"
 #include "frame_timings.hpp"
-#include "model/enemy_rules.hpp"
-#include "model/state_rules.hpp"
+#include "model/controllers.hpp"
 #include "model/world.hpp"
 #include "scene/frame_pipeline.hpp"
 #include "scene/renderer.hpp"
@@ -31,25 +31,23 @@ constexpr int aim_y = -142;
 frame_input input_of(int index, int width, int height)
 {
     frame_input in;
-    player_input& p = in.player;
-    p.window_width = width;
-    p.window_height = height;
+    in.window_width = width;
+    in.window_height = height;
     // Held throughout: the robot drives in a right-hand curve toward the enemy coming from the
     // east. The camera swings round to the right meanwhile, to look along the way.
-    p.forward = true;
-    p.right = true;
+    in.w = true;
+    in.d = true;
     const int centre_x = width / 2;
     const int centre_y = height / 2;
     if (index <= drag_end) {
-        in.orbit.dragging_button = true;
-        p.cursor_x = centre_x + (index == 0 ? 0 : drag_offset);
-        p.cursor_y = centre_y;
+        in.right_button = true;
+        in.cursor_x = centre_x + (index == 0 ? 0 : drag_offset);
+        in.cursor_y = centre_y;
     } else {
-        p.cursor_x = centre_x + aim_x;
-        p.cursor_y = centre_y + aim_y;
-        p.fire = index >= fire_start;
+        in.cursor_x = centre_x + aim_x;
+        in.cursor_y = centre_y + aim_y;
+        in.left_button = index >= fire_start;
     }
-    in.orbit.cursor_x = p.cursor_x;
     return in;
 }
 
@@ -62,17 +60,14 @@ std::vector<unsigned char> capture(world& w, int width, int height, int frames, 
     if (timings != nullptr) {
         r.pipeline().listener = timings;
     }
-    orbit_drag drag;
+    controllers rules(w, controllers::start::as_given);
     for (int i = 0; i < frames; ++i) {
         const frame_input in = input_of(i, width, height);
-        update_state(w, frame_dt);
-        update_player(w, in.player, frame_dt);
-        update_orbit(w, drag, in.orbit, frame_dt);
-        update_enemies(w, frame_dt);
+        kalvanor::update_world(rules, in, frame_dt);
         if (timings != nullptr) {
             timings->frame_begun();
         }
-        r.draw(w);
+        kalvanor::draw_frame(r, w, in, frame_dt);
         if (timings != nullptr) {
             timings->frame_ended();
         }

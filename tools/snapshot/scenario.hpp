@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "model/orbit_rules.hpp"
-#include "model/player_rules.hpp"
+#include "input/frame_input.hpp"
 
 class world;
 
@@ -13,24 +12,18 @@ class frame_timings;
 
 // The scripted run the snapshot shows: the player drives a right-hand curve while the camera
 // orbits round to look east, where an enemy comes over a hill beside a lake, and then fires away
-// from the camera. Frame times are fixed, and the enemies' patrol choices come from std::rand,
-// which the run reseeds, so every run is the same.
+// from the camera. Frame times are fixed, so every run is the same.
 namespace scenario {
 
-constexpr float frame_dt = 1.0f / 60.0f; // seconds
+constexpr double frame_dt = 1.0 / 60.0; // seconds
 constexpr int default_frames = 48;
 
-// What the mouse and keyboard do in one frame: one cursor serves the aim and the orbit drag.
-struct frame_input {
-    player_input player;
-    orbit_input orbit;
-};
-
-// The input of frame `index` (from 0) in a window of width x height pixels.
+// What the keyboard and mouse do in frame `index` (from 0) in a window of width x height pixels:
+// one cursor serves the aim and the orbit drag.
 frame_input input_of(int index, int width, int height);
 
 // Runs `frames` frames of the script on w, which holds a new game (the enemies spawned, nothing
-// updated yet), with the rules in the game's order, and draws each frame through a renderer made
+// updated yet), through the game's own frame, and draws each frame through a renderer made
 // here. The current context's default framebuffer must be width x height pixels, and the working
 // directory must hold the game's assets/. Returns the last frame as RGBA pixels, rows bottom
 // first, read from the back buffer before any swap. With `timings`, it is the pipeline's listener
