@@ -9,11 +9,14 @@
 namespace {
 
 constexpr float cell = 2.0f; // world units, as the height map lays its vertices out
+// How far above the ground below it the eye must be for the ground to hide the water: the near
+// plane (1 unit away) must not cut into the ground in front of it.
+constexpr float clearance = 1.0f;
 
 } // namespace
 
 water_window::water_window(const model::heightmap& map)
-    : columns_(map.width_segments()), rows_(map.length_segments()), min_x_(map.bounds().min_x),
+    : ground_(map), columns_(map.width_segments()), rows_(map.length_segments()), min_x_(map.bounds().min_x),
       min_y_(map.bounds().min_y)
 {
     lowest_.reserve(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_));
@@ -28,6 +31,11 @@ water_window::water_window(const model::heightmap& map)
 vec4 water_window::find(const mat4& view_projection, const vec3& eye, float level) const
 {
     if (eye.z <= level) {
+        return whole_screen;
+    }
+    // Seen from inside a hill the ground is culled (its faces turn away), and from just above it
+    // the near plane cuts it open: either way it no longer hides the water below.
+    if (eye.z - ground_.sample(eye.x, eye.y) < clearance) {
         return whole_screen;
     }
     // The cells under the view volume: the box around its corners on the ground.

@@ -152,25 +152,46 @@ TEST_F(renderer_test, a_hot_beam_aimed_sideways_is_drawn_whether_culling_is_on_o
     EXPECT_FALSE(frame() == unculled) << "the beam shows";
 }
 
-TEST_F(renderer_test, drawing_the_reflection_only_where_water_shows_leaves_the_picture_unchanged)
+// Digs a pond 2 deep ahead of the player, x 14..26, y 8..20, with the water 1 unit below the ground.
+void dig_pond(world& w)
 {
-    // A pond 2 deep ahead of the player, x 14..26, y 8..20; the water 1 unit below the ground.
     for (int i = 57; i <= 63; ++i) {
         for (int j = 54; j <= 60; ++j) {
             w.heightmap->set_height(i, j, -2.0f);
         }
     }
     w.game_state.water_level = -1.0f;
+}
+
+TEST_F(renderer_test, drawing_the_reflection_only_where_water_shows_leaves_the_picture_unchanged)
+{
+    const auto expect_unchanged = [this](const char* where) {
+        build();
+        scene frame = draw->describe(w);
+        draw->pipeline().render(frame, draw->camera());
+        const std::vector<unsigned char> windowed = test::read_pixels(0, 0, size, size);
+        frame.water_window = vec4(-1.0f, -1.0f, 1.0f, 1.0f);
+        draw->pipeline().render(frame, draw->camera());
+        EXPECT_TRUE(test::read_pixels(0, 0, size, size) == windowed) << where;
+    };
+    dig_pond(w);
     build();
-    scene frame = draw->describe(w);
-    const vec4 window = frame.water_window;
+    const vec4 window = draw->describe(w).water_window;
     EXPECT_LT(window.x, window.z);
     EXPECT_LT((window.z - window.x) * (window.w - window.y), 2.0f) << "well inside the screen";
-    draw->pipeline().render(frame, draw->camera());
-    const std::vector<unsigned char> windowed = test::read_pixels(0, 0, size, size);
-    frame.water_window = vec4(-1.0f, -1.0f, 1.0f, 1.0f);
-    draw->pipeline().render(frame, draw->camera());
-    EXPECT_TRUE(test::read_pixels(0, 0, size, size) == windowed);
+    expect_unchanged("the pond");
+
+    // A steep mound around the eye, its top half a unit above it: looking down from inside, past
+    // the mound's culled faces, the water under it shows.
+    const vec3 eye = draw->camera().eye_position();
+    for (int i = 0; i <= w.heightmap->width_segments(); ++i) {
+        for (int j = 0; j <= w.heightmap->length_segments(); ++j) {
+            if (glm::distance(vec2(w.heightmap->vertex_position(i, j)), vec2(eye)) < 6.0f) {
+                w.heightmap->set_height(i, j, eye.z + 0.5f);
+            }
+        }
+    }
+    expect_unchanged("the eye inside a hill");
 }
 
 } // namespace
