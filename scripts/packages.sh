@@ -2,7 +2,10 @@
 # and test.sh). Runs apt-get update first, and only when something has to be installed.
 
 kalvanor_packages_game="cmake g++ make pkg-config libgl-dev libglfw3-dev libglew-dev libglm-dev libgl1-mesa-dri libpng-dev xvfb xauth xdotool imagemagick"
-kalvanor_packages_test="$kalvanor_packages_game googletest libgtest-dev libbenchmark-dev"
+# play.sh --package: CPack's DEB generator runs dpkg-shlibdeps (dpkg-dev), which needs file.
+kalvanor_packages_package="dpkg-dev file"
+# The package test checks the package with lintian as well.
+kalvanor_packages_test="$kalvanor_packages_game $kalvanor_packages_package lintian googletest libgtest-dev libbenchmark-dev"
 # test.sh --sanitizers: clang with its sanitizer and libFuzzer run-times, llvm-symbolizer for
 # readable reports. Clang 16, not Debian's default 14: 14 refuses lambdas that capture structured
 # bindings, which some tests use (gcc and clang 16 take them in C++17 as an extension).
