@@ -72,11 +72,14 @@ play_at_size() {
 play_at_size 1024x768
 cmp -s "$player/config.txt" /usr/share/games/kalvanor/config.txt ||
     fail "the player's config.txt is not a copy of the default"
+
+# The next start honours the edited size, and links assets/ anew where it pointed elsewhere (to
+# an older install under another prefix, say).
+sed -i 's/^width=.*/width=640/; s/^height=.*/height=480/' "$player/config.txt"
+ln -sfn /usr/local/share/games/kalvanor/assets "$player/assets"
+play_at_size 640x480
 [ "$(readlink "$player/assets")" = /usr/share/games/kalvanor/assets ] ||
     fail "assets links to '$(readlink "$player/assets")'"
-
-sed -i 's/^width=.*/width=640/; s/^height=.*/height=480/' "$player/config.txt"
-play_at_size 640x480
 
 # The game's own failure comes through the launcher with its status.
 sed -i '/^cursor=/d' "$player/config.txt"
