@@ -17,6 +17,8 @@ class application;
 class config;
 class input_reader;
 class mouse;
+class recording_reader;
+class recording_writer;
 
 // Owns every long-lived part of the program, builds them in a fixed order and runs one frame
 // per update. Members are destroyed in reverse order, so GL users go before the window.
@@ -34,6 +36,9 @@ public:
 
 private:
     std::unique_ptr<config> configuration_;
+    // KALVANOR_REPLAY: checked before the window opens, so a file that cannot be replayed costs
+    // no window.
+    std::unique_ptr<recording_reader> replay_;
     std::unique_ptr<application> application_;
     std::unique_ptr<mouse> mouse_;
     std::unique_ptr<input_reader> input_; // the only reader of keys, buttons, cursor and pad
@@ -43,6 +48,7 @@ private:
     // Only with KALVANOR_GL_CHECKS=1; before the renderer, whose pipeline points to it.
     std::unique_ptr<::gl_error_check> gl_check_;
     std::unique_ptr<::renderer> renderer_;
+    std::unique_ptr<recording_writer> recorder_; // KALVANOR_RECORD
 };
 
 } // namespace kalvanor

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "model/angles.hpp"
 #include "model/world.hpp"
@@ -58,7 +57,7 @@ double angle_difference(float a, float b)
 
 float horizontal_distance(const vec3& a, const vec3& b) { return glm::length(vec2(a) - vec2(b)); }
 
-void patrol(model::EnemyRobotEntity& e, float dt)
+void patrol(world& w, model::EnemyRobotEntity& e, float dt)
 {
     const float to_target = horizontal_distance(e.position, e.target);
     const float from_centre = glm::length(vec2(e.position));
@@ -73,7 +72,7 @@ void patrol(model::EnemyRobotEntity& e, float dt)
         // Near the target (or just gave up a chase): run straight on, and pick a corner once
         // the centre is passed closely enough.
         e.chasing = false;
-        e.target = from_centre > 4.0f ? vec3(0.0f) : patrol_corners[std::rand() % 4];
+        e.target = from_centre > 4.0f ? vec3(0.0f) : patrol_corners[next_patrol_corner(w)];
     }
 }
 
@@ -88,6 +87,13 @@ void move(const world& w, model::EnemyRobotEntity& e, float dt)
 }
 
 } // namespace
+
+int next_patrol_corner(world& w)
+{
+    // The classic linear congruential step; its high bits are the well-mixed ones.
+    w.patrol_random = w.patrol_random * 1103515245u + 12345u;
+    return static_cast<int>((w.patrol_random >> 16) % 4u);
+}
 
 void spawn_enemies(world& w)
 {
@@ -136,7 +142,7 @@ void update_enemies(world& w, float dt)
             e.chasing = true;
             steer_towards(e, dt, 0.1f);
         } else {
-            patrol(e, dt);
+            patrol(w, e, dt);
         }
         move(w, e, dt);
     }

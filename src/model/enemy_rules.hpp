@@ -10,8 +10,11 @@ namespace model {
 class EnemyRobotEntity;
 }
 
-// The four inner corners an enemy patrols to from the centre, chosen by std::rand() % 4.
+// The four inner corners an enemy patrols to from the centre, chosen by next_patrol_corner.
 extern const std::array<vec3, 4> patrol_corners;
+
+// 0 to 3, evenly, from the world's own generator (w.patrol_random), which it advances.
+int next_patrol_corner(world& w);
 
 // Appends the twelve enemies of a new game to w.enemies.
 void spawn_enemies(world& w);

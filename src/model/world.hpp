@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -58,4 +59,7 @@ public:
     ::beam_weapon beam_weapon;
     // By value in spawn order; removal shifts the later ones down and keeps their order.
     std::vector<model::EnemyRobotEntity> enemies;
+    // The state of the enemies' patrol-corner choice. The world's own rather than std::rand's,
+    // so a recorded session replays the same choices whatever else in the process drew numbers.
+    std::uint32_t patrol_random = 1;
 };

@@ -296,3 +296,19 @@ play_round() {
 tap() {
     xdotool key --window "$window" "$1"
 }
+
+# kalvanor-snapshot of the same build as the game under test.
+snapshot_tool=$(dirname "$binary")/tools/snapshot/kalvanor-snapshot
+
+# Prints the numbers (from 0) of the frames of recording $1 in which input bit $2 was set: 0
+# Escape, 1-4 W A S D, 5-10 F1 F3 F4 F5 F8 F9, 11 left button, 12 right button. A recording is
+# a 32-byte header and then 82 bytes a frame, whose bytes 8-9 hold these bits.
+frames_with() {
+    od -An -v -tu1 -w82 -j32 "$1" | awk -v bit="$2" 'NF == 82 { if (int(($9 + 256 * $10) / 2 ^ bit) % 2 == 1) print NR - 1 }'
+}
+
+# Prints how many pixels of picture $1 show the beam's own pink.
+beam_pixels() {
+    convert "$1" -alpha off -fx '(r >= 0.78 && g <= 0.39 && b >= 0.23 && b <= 0.78) ? 1 : 0' \
+        -format '%[fx:round(mean * w * h)]' info:
+}

@@ -63,9 +63,9 @@ TEST_F(enemy_update_test, patrols_to_a_target_more_than_8_away_and_from_beyond_8
     // Far from the player. Facing +y is heading 0, facing the centre from +y is pi; "turns" is
     // whether this frame changed the heading, "target" where the enemy heads afterwards.
     const float pi = 3.1415927f;
-    std::srand(7);
-    const vec3 corner = patrol_corners[static_cast<std::size_t>(std::rand() % 4)];
-    std::srand(7);
+    const std::uint32_t seed = w.patrol_random;
+    const vec3 corner = patrol_corners[static_cast<std::size_t>(next_patrol_corner(w))];
+    w.patrol_random = seed;
     const struct { vec3 position, target; float heading; bool turns; vec3 target_after; } cases[] = {
         {{1, 1, 0}, {0, 0, 0}, 0.0f, false, corner},          // the centre passed closely: a random corner
         {{3, 3, 0}, {0, 0, 0}, 0.0f, false, {0, 0, 0}},       // 4.24 out: still the centre

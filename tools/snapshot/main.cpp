@@ -1,4 +1,5 @@
-// kalvanor-snapshot: renders a scripted moment of the game through the real pipeline into a PNG.
+// kalvanor-snapshot: renders a scripted moment of the game, or a frame of a recorded session,
+// through the real pipeline into a PNG.
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -7,11 +8,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/asset_identity.hpp"
 #include "app/memory_policy.hpp"
+#include "app/recording_reader.hpp"
 #include "frame_timings.hpp"
 #include "hidden_window.hpp"
+#include "model/controllers.hpp"
 #include "model/enemy_rules.hpp"
 #include "model/world.hpp"
+#include "playback.hpp"
 #include "png_file.hpp"
 #include "scenario.hpp"
 
@@ -20,7 +25,8 @@ namespace {
 constexpr int status_failure = 1;
 constexpr int status_usage = 2;
 
-const char* const usage_line = "usage: kalvanor-snapshot [--size WxH] [--frames N] [--timings] [--help] OUT.png\n";
+const char* const usage_line = "usage: kalvanor-snapshot [--size WxH] [--frames N] [--timings] [--help] OUT.png\n"
+                               "       kalvanor-snapshot --replay FILE [--size WxH] [--frame N] OUT.png\n";
 
 int usage()
 {
@@ -47,11 +53,20 @@ void help()
                  "last frame shows the sky, the snowy hills, the player in the middle, the enemy with\n"
                  "its health light, the lake and the glowing beam.\n"
                  "\n"
-                 "  --size WxH   window size in pixels (default 1024x768)\n"
+                 "With --replay it plays a session that the game recorded (KALVANOR_RECORD=FILE)\n"
+                 "instead, frame by frame with the recorded input and frame times, as fast as it\n"
+                 "can, checks every frame's checksum of the world and writes frame N (counting\n"
+                 "from 0; default the last frame the game drew). The recording must come from the\n"
+                 "same assets/. A replay that comes out differently stops with\n"
+                 "'replay diverged at frame N'.\n"
+                 "\n"
+                 "  --size WxH   window size in pixels (default 1024x768, or the recording's)\n"
                  "  --frames N   frames to play, at least 1 (default "
               << snapshot::scenario::default_frames
               << ")\n"
                  "  --timings    print timings to standard output; needs N above the warm-up\n"
+                 "  --replay FILE  play a recorded session instead of the script\n"
+                 "  --frame N    with --replay: the frame to write\n"
                  "  --help       this text\n"
                  "\n"
                  "Timings leave out the first "
@@ -88,14 +103,54 @@ bool parse_size(const std::string& text, int& width, int& height)
     return width > 0 && height > 0;
 }
 
+// A recorded session as a source of frames; every checksum is compared.
+class recording_source : public snapshot::frame_source {
+public:
+    explicit recording_source(kalvanor::recording_reader& reader) : reader_(reader) {}
+    bool next(kalvanor::recorded_frame& frame) override { return reader_.next(frame); }
+    void check(std::uint64_t checksum) override { reader_.expect(checksum); }
+
+private:
+    kalvanor::recording_reader& reader_;
+};
+
+// Replays the recording at `path` in a hidden window and writes frame `wanted` (the last drawn
+// when negative) to out.
+void replay(const std::string& path, int width, int height, int wanted, const std::string& out)
+{
+    kalvanor::recording_reader reader(path, kalvanor::asset_identity("assets/"));
+    if (width == 0) {
+        width = reader.header().width;
+        height = reader.header().height;
+    }
+    snapshot::hidden_window window(width, height);
+    // The game's one world, and its controllers as the game builds them: a new game.
+    world& w = world::instance();
+    controllers rules(w);
+    recording_source source(reader);
+    int drawn = -1;
+    const auto pixels = snapshot::play(w, rules, width, height, source, wanted, drawn);
+    if (drawn < 0) {
+        throw std::runtime_error("'" + path + "' holds no frame that the game drew.");
+    }
+    if (wanted >= 0 && drawn != wanted) {
+        throw std::runtime_error("'" + path + "' has no frame " + std::to_string(wanted) + ": the last frame drawn is " +
+                                 std::to_string(drawn) + ".");
+    }
+    snapshot::write_png(out, pixels, width, height);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    int width = 1024;
-    int height = 768;
+    int width = 0; // the default's or the recording's
+    int height = 0;
     int frames = snapshot::scenario::default_frames;
+    bool frames_given = false;
+    int wanted = -1;
     bool timings = false;
+    std::string recording;
     std::string out;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -105,15 +160,27 @@ int main(int argc, char** argv)
         }
         if (arg == "--timings") {
             timings = true;
-        } else if (arg == "--size" || arg == "--frames") {
+        } else if (arg == "--size" || arg == "--frames" || arg == "--frame" || arg == "--replay") {
             if (i + 1 == argc) {
                 return usage();
             }
             const std::string value = argv[++i];
-            if (arg == "--frames") {
+            bool good = true;
+            if (arg == "--size") {
+                good = parse_size(value, width, height);
+            } else if (arg == "--frames") {
                 frames = positive(value);
+                frames_given = true;
+                good = frames > 0;
+            } else if (arg == "--frame") {
+                // 0 is a frame too.
+                wanted = value == "0" ? 0 : positive(value);
+                good = wanted >= 0 && (wanted > 0 || value == "0");
+            } else {
+                recording = value;
+                good = !value.empty();
             }
-            if (arg == "--size" ? !parse_size(value, width, height) : frames == 0) {
+            if (!good) {
                 return usage();
             }
         } else if (arg.size() > 1 && arg[0] == '-') {
@@ -124,8 +191,14 @@ int main(int argc, char** argv)
             out = arg;
         }
     }
-    if (out.empty() || (timings && frames <= snapshot::frame_timings::default_warm_up)) {
+    const bool replaying = !recording.empty();
+    if (out.empty() || (timings && frames <= snapshot::frame_timings::default_warm_up) ||
+        (replaying && (frames_given || timings)) || (!replaying && wanted >= 0)) {
         return usage();
+    }
+    if (!replaying && width == 0) {
+        width = 1024;
+        height = 768;
     }
 
     // As the game does, so that its frames are timed with the same memory behaviour.
@@ -134,6 +207,10 @@ int main(int argc, char** argv)
         // Said plainly here: the loaders would only report a picture they cannot open.
         if (!std::filesystem::is_directory("assets")) {
             throw std::runtime_error("There is no assets/ folder in the working directory.");
+        }
+        if (replaying) {
+            replay(recording, width, height, wanted, out);
+            return 0;
         }
         snapshot::hidden_window window(width, height);
         // The game's one world: its first use loads the terrain from assets/.

@@ -1,15 +1,7 @@
 #include "scenario.hpp"
 
-#include <cstdlib>
-
-#include "app/game_frame.hpp"
-#include "content/manager.hpp"
-#include "draw/gl.hpp"
-#include "frame_timings.hpp"
 #include "model/controllers.hpp"
-#include "model/world.hpp"
-#include "scene/frame_pipeline.hpp"
-#include "scene/renderer.hpp"
+#include "playback.hpp"
 
 namespace snapshot {
 namespace scenario {
@@ -51,40 +43,39 @@ frame_input input_of(int index, int width, int height)
     return in;
 }
 
+namespace {
+
+// The script as a source of frames, like a recording without checksums to compare.
+class script : public frame_source {
+public:
+    script(int width, int height, int frames) : width_(width), height_(height), frames_(frames) {}
+
+    bool next(kalvanor::recorded_frame& frame) override
+    {
+        if (index_ == frames_) {
+            return false;
+        }
+        frame.dt = frame_dt;
+        frame.input = input_of(index_++, width_, height_);
+        return true;
+    }
+    void check(std::uint64_t) override {}
+
+private:
+    int width_;
+    int height_;
+    int frames_;
+    int index_ = 0;
+};
+
+} // namespace
+
 std::vector<unsigned char> capture(world& w, int width, int height, int frames, frame_timings* timings)
 {
-    // A process starts as if seeded with 1; seeding again lets a second run repeat the first.
-    std::srand(1);
-    content::manager content("assets/");
-    renderer r(content, w, width, height);
-    if (timings != nullptr) {
-        r.pipeline().listener = timings;
-    }
     controllers rules(w, controllers::start::as_given);
-    for (int i = 0; i < frames; ++i) {
-        const frame_input in = input_of(i, width, height);
-        kalvanor::update_world(rules, in, frame_dt);
-        if (timings != nullptr) {
-            timings->frame_begun();
-        }
-        kalvanor::draw_frame(r, w, in, frame_dt);
-        if (timings != nullptr) {
-            timings->frame_ended();
-        }
-    }
-    // Read before any swap. The back buffer of a window that was never shown reads back whole on
-    // Mesa's software rasterizer under Xvfb; a driver may leave an unmapped window's pixels
-    // undefined, and the golden-image test would say so.
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(width) * height * 4);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    // The screen shows no alpha, but what the bloom leaves there would make the picture
-    // see-through in a viewer.
-    for (std::size_t i = 3; i < pixels.size(); i += 4) {
-        pixels[i] = 255;
-    }
-    return pixels;
+    script frames_of_script(width, height, frames);
+    int drawn = -1;
+    return play(w, rules, width, height, frames_of_script, -1, drawn, timings);
 }
 
 } // namespace scenario

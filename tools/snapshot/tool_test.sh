@@ -8,7 +8,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 failed=0
-usage='usage: kalvanor-snapshot [--size WxH] [--frames N] [--timings] [--help] OUT.png'
+usage='usage: kalvanor-snapshot [--size WxH] [--frames N] [--timings] [--help] OUT.png
+       kalvanor-snapshot --replay FILE [--size WxH] [--frame N] OUT.png'
 
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -28,10 +29,15 @@ for args in "" "--size" "--size 1024 x.png" "--size 0x768 x.png" "--size 1024x-1
 done
 check 1 'kalvanor-snapshot: There is no assets/ folder in the working directory.' --frames 1 x.png
 [ -e x.png ] && fail "a failed run left x.png behind"
+mkdir assets
+check 1 "kalvanor-snapshot: Cannot open the recording 'missing.rec'." --replay missing.rec x.png
+printf 'KALVREC\n\1\0\0\0' > short.rec
+check 1 "kalvanor-snapshot: 'short.rec' ends inside its header." --replay short.rec x.png
+rmdir assets
 
 help=$("$tool" --help) || fail "--help exited $?"
 for word in "$usage" "--timings" "pass NAME: median X.XX ms" "frame WxH: median X.X ms, p95 Y.Y ms over N frames" \
-    "warm-up" "right button" "left button"; do
+    "warm-up" "right button" "left button" "KALVANOR_RECORD" "replay diverged at frame N"; do
     [[ "$help" == *"$word"* ]] || fail "--help does not mention '$word'"
 done
 
