@@ -16,22 +16,22 @@ skip() {
     echo "SKIP: $1"
     exit 77
 }
+is_installed() {
+    dpkg-query -W -f='${Status}' kalvanor 2>/dev/null | grep -q 'ok installed'
+}
 [ "$(id -u)" -eq 0 ] || skip "installing the package needs root"
 for tool in apt-get dpkg dpkg-query cpack lintian; do
     command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 apt-get check -qq >/dev/null 2>&1 || skip "apt-get check fails: apt is not usable here"
 # Never replace a kalvanor the machine's owner installed.
-if dpkg-query -W -f='${Status}' kalvanor 2>/dev/null | grep -q 'ok installed'; then
+if is_installed; then
     skip "kalvanor is already installed here (apt-get remove kalvanor first)"
 fi
 
 # A player's login PATH on Debian has /usr/games; root's does not. The game is started by name.
 case ":$PATH:" in *:/usr/games:*) ;; *) PATH=$PATH:/usr/games ;; esac
 source "$source_dir/tests/e2e/lib.sh" kalvanor "$source_dir"
-is_installed() {
-    dpkg-query -W -f='${Status}' kalvanor 2>/dev/null | grep -q 'ok installed'
-}
 remove_package() {
     DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq kalvanor >/dev/null
 }
