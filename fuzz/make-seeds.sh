@@ -9,7 +9,7 @@ set -euo pipefail
 src=$1
 out=$2
 rm -rf "$out"
-for target in mesh_text config bmp_image; do
+for target in mesh_text config bmp_image recording; do
     mkdir -p "$out/$target" "$out/large/$target"
 done
 
@@ -69,3 +69,23 @@ header 54 54 40 3 3 16 3 0 > masks-missing.bmp
 header 54 54 40 3 3 24 1 0 > rle.bmp
 { header 65536 54 40 128 128 24 0 0; repeat '\x10\x80\xf0\x08' 16370; } > ../large/bmp_image/full-64k.bmp
 { header 65536 54 40 1024 511 1 0 0; repeat '\x55' 65482; } > ../large/bmp_image/full-64k-1.bmp
+
+cd "$out/recording"
+# header WIDTH HEIGHT ASSETS_LOW: magic, version 1, the size, assets, frame size 82
+rec_header() { printf 'KALVREC\n'; le32 1 "$1" "$2" "$3" 0 82; }
+# frame KEYS CURSOR_X_HIGH_BYTES: dt 1/64 s, keys, cursor (x from its two high bytes, y 300),
+# 800x600, a pad at rest, checksum 0
+frame() {
+    printf '\0\0\0\0\0\0\x90\x3f'; le16 "$1"; printf '\0\0\0\0\0\0'; le16 "$2"
+    printf '\0\0\0\0\0\xc0\x72\x40'; le32 800 600; printf '\1'; repeat '\0' 15
+    le32 0 0 0 0; printf '\0\0\x80\xbf\0\0\x80\xbf'; repeat '\0' 8
+}
+{ rec_header 800 600 7; frame 2 16505; frame 2050 16505; frame 6146 16512; frame 1 16512; } > session.rec
+{ rec_header 640 480 7; frame 0 16505; frame 8191 16505; } > whole.part
+head -c 150 whole.part > truncated.rec && rm whole.part
+rec_header 800 600 7 > header-only.rec
+# 512 frames of driving, made by doubling one.
+frame 2050 16505 > many.part
+for _ in $(seq 9); do cat many.part many.part > double.part && mv double.part many.part; done
+{ rec_header 800 600 7; cat many.part; } > ../large/recording/long.rec
+rm many.part
