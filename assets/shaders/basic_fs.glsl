@@ -1,7 +1,15 @@
-#version 330
-
 // Per-pixel diffuse and ambient light with one filtered shadow lookup, an emissive term, and
 // fog by distance from the camera.
+//
+// A software renderer runs both sides of every if on every pixel, texture fetches included, so a
+// surface pays for every feature some other surface needs. The effect therefore builds variants
+// of this file, each with only the features its kind of material uses switched on:
+//   LIGHTING      diffuse map or colour, ambient and diffuse light
+//   SHADOWS       the shadow lookup, with LIGHTING
+//   EMISSIVE      the emissive colour, which also dims the light a lamp reflects
+//   EMISSIVE_MAP  the emissive map
+// With all four the shader is correct for any material; a variant gives the same colours for
+// the materials it is chosen for.
 
 in vec3 worldPosition;
 in vec3 worldNormal;
@@ -45,30 +53,43 @@ float lightReaching()
 
 void main()
 {
+#ifdef EMISSIVE
     vec3 color = EmissiveColor;
+#else
+    vec3 color = vec3(0.0);
+#endif
+#ifdef EMISSIVE_MAP
     // Only the sky has an emissive map, and the view shows it magnified, so its full-size level
     // is what the filter would pick anyway (where the dome is seen edge-on, just above the
-    // horizon, the picture changes by a few levels of red at most). Read it there: a software
-    // renderer runs both sides of an if for every pixel, so every surface pays for this fetch,
-    // and choosing a level and blending two is most of its cost.
+    // horizon, the picture changes by a few levels of red at most). Read it there: choosing a
+    // level and blending two is most of the cost of a fetch.
     if (EmissiveMapEnabled) {
         color += textureLod(EmissiveMap, texcoord, 0.0).rgb;
     }
+#endif
+#ifdef LIGHTING
+#ifdef EMISSIVE
     // A lamp outshines the light falling on it. Adding that light in full would push a green or
     // red lamp towards white, and the bloom would finish the job; the brighter its own colour,
-    // the less reflected light it shows, so health lights and the beam keep their hue. Only a
-    // surface with a colour of its own is lit at all: the sky shines by its map alone.
+    // the less reflected light it shows, so health lights and the beam keep their hue.
     float glowing = clamp(max(EmissiveColor.r, max(EmissiveColor.g, EmissiveColor.b)), 0.0, 1.0);
+#else
+    const float glowing = 0.0;
+#endif
+    // Only a surface with a colour of its own is lit at all: the sky shines by its map alone.
     if (glowing < 1.0 && (DiffuseMapEnabled || DiffuseColor != vec3(0.0))) {
         vec3 albedo = DiffuseMapEnabled ? texture(DiffuseMap, texcoord).rgb : DiffuseColor;
         float facing = max(dot(normalize(worldNormal), LightVector), 0.0);
         // Faces turned away from the light do without the shadow lookup, and so does the mirror
         // image, where the rippled, tinted water would blur a shadow away anyway.
+#ifdef SHADOWS
         if (facing > 0.0 && !WaterClipping) {
             facing *= lightReaching();
         }
+#endif
         color += albedo * (AmbientLight + DiffuseLight * facing) * (1.0 - glowing);
     }
+#endif
     if (FogEnabled) {
         float fog = clamp((distance(worldPosition, CameraPosition) - FogStart) / (FogEnd - FogStart), 0.0, 1.0);
         color = mix(color, FogColor, fog);

@@ -1,11 +1,10 @@
-#version 330
-
 // Scene geometry: world-space position, normal and shadow-map coordinates for the lighting in
 // basic_fs.glsl. World space is z-up.
 
-in vec3 inPosition;
-in vec2 inTexcoord;
-in vec3 inNormal;
+// Fixed locations: every variant of the program then reads the same vertex arrays.
+layout(location = 0) in vec3 inPosition;
+layout(location = 1) in vec2 inTexcoord;
+layout(location = 2) in vec3 inNormal;
 
 uniform mat4 WorldMatrix;
 uniform mat4 ViewProjectionMatrix;

@@ -1,5 +1,3 @@
-#version 330
-
 // The scene picture with the blurred glow added on top.
 
 in vec2 texcoord;

@@ -1,5 +1,3 @@
-#version 330
-
 // One direction of a separable Gaussian blur (sigma 1.6 texels), 7 taps. The source is
 // nearest-filtered, so taps sit on texel centres rather than between them.
 

@@ -1,5 +1,3 @@
-#version 330
-
 // The screen quad: corners -1 or 1 pass straight through as clip coordinates, with texture
 // coordinates 0..1 over the whole target.
 

@@ -1,5 +1,3 @@
-#version 330
-
 // Depth of the shadow casters as the light sees them.
 
 in vec3 vertexPosition_modelspace;

@@ -1,5 +1,3 @@
-#version 330
-
 // The reflection of the scene, drawn at this fragment's own screen position and shifted by the
 // drifting ripples of the normal map, with the sun glinting on them, fogged like the scene. When
 // transparent, the water is clearer looking straight down than at a glance.

@@ -1,5 +1,3 @@
-#version 330
-
 // The water surface: the corners of a +-1 quad become a square at the water level, centred
 // under the camera and reaching well past the far plane, so its edge is never seen.
 

@@ -30,6 +30,7 @@ struct strip_grid {
     float min_x = 0.0f;
     float min_y = 0.0f;
     float cell = 0.0f;
+    float lowest = 0.0f; // the lowest vertex's model z
 };
 
 // Triangles drawn from `index_count` indices as the frame statistics count them: a list draws

@@ -66,8 +66,54 @@ void grid_strips::draw(const strip_grid& grid, const mat4& world_matrix, const m
     }
 }
 
+void grid_strips::draw_part(const strip_grid& grid, const std::vector<vec4>& areas, bool inside)
+{
+    marked_.resize(static_cast<std::size_t>(grid.columns));
+    for (const cells& run : cells_) {
+        std::fill(marked_.begin(), marked_.end(), 0);
+        const float y0 = grid.min_y + grid.cell * static_cast<float>(run.row);
+        for (const vec4& area : areas) {
+            if (area.y > y0 + grid.cell || area.w < y0) {
+                continue;
+            }
+            int first = 0;
+            int last = 0;
+            cells_between(area.x, area.z, grid.min_x, grid.cell, grid.columns, first, last);
+            for (int c = first; c <= last; ++c) {
+                marked_[static_cast<std::size_t>(c)] = 1;
+            }
+        }
+        for (int c = run.first_column; c <= run.last_column;) {
+            int end = c;
+            while (end < run.last_column && marked_[static_cast<std::size_t>(end + 1)] == marked_[static_cast<std::size_t>(c)]) {
+                ++end;
+            }
+            if ((marked_[static_cast<std::size_t>(c)] != 0) == inside) {
+                draw_cells(grid, run.row, c, end);
+            }
+            c = end + 1;
+        }
+    }
+}
+
+void grid_strips::draw_cells(const strip_grid& grid, int row, int first, int last) const
+{
+    // Row 0 holds 2w + 3 indices, every later row begins with one joining index. The run pairs
+    // vertex i of row r + 1 with vertex i of row r, for i from the first column to one past the
+    // last; vertices lie row by row, w + 1 to a row.
+    const std::int64_t w = grid.columns;
+    const std::int64_t r = row;
+    const std::int64_t row_start = r == 0 ? 0 : (2 * w + 3) + (r - 1) * (2 * w + 4) + 1;
+    const std::int64_t first_index = row_start + 2 * first;
+    glDrawRangeElements(GL_TRIANGLE_STRIP, static_cast<GLuint>((w + 1) * r + first),
+                        static_cast<GLuint>((w + 1) * (r + 1) + last + 1), static_cast<GLsizei>(2 * (last - first + 2)),
+                        GL_UNSIGNED_INT,
+                        reinterpret_cast<const void*>(first_index * static_cast<std::int64_t>(sizeof(std::uint32_t))));
+}
+
 void grid_strips::find_runs(const strip_grid& grid, const mat4& world_matrix, const mat4& view_projection)
 {
+    cells_.clear();
     counts_.clear();
     offsets_.clear();
     lowest_.clear();
@@ -117,6 +163,7 @@ void grid_strips::find_runs(const strip_grid& grid, const mat4& world_matrix, co
         // Row 0 holds 2w + 3 indices, every later row begins with one joining index.
         const std::int64_t row_start = r == 0 ? 0 : (2 * w + 3) + (r - 1) * (2 * w + 4) + 1;
         const std::int64_t first_index = row_start + 2 * first_column;
+        cells_.push_back({r, first_column, last_column});
         counts_.push_back(static_cast<GLsizei>(2 * (last_column - first_column + 2)));
         offsets_.push_back(reinterpret_cast<const void*>(first_index * static_cast<std::int64_t>(sizeof(std::uint32_t))));
         // The run pairs vertex i of row r + 1 with vertex i of row r, for i from the first

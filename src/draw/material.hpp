@@ -17,6 +17,9 @@ struct material {
     std::shared_ptr<texture> emissive_map; // sampled on unit 1 when present
     bool depth_test_disabled = false;
     bool depth_write_disabled = false;
+    // Drawn after every other item, at the far plane with the depth test passing there: it shows
+    // only where nothing else was drawn (the sky).
+    bool background = false;
 };
 
 } // namespace draw

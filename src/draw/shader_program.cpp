@@ -25,7 +25,8 @@ const char* stage_name(GLenum stage)
     }
 }
 
-// Looks a name up in `cache`, asking GL only for names not seen before; -1 is never cached.
+// Looks a name up in `cache`, asking GL only for names not seen before. With a `kind`, -1 throws
+// and is never cached; without one it is a cached answer like any other.
 template <typename Lookup>
 GLint cached_location(std::map<std::string, GLint, std::less<>>& cache, std::string_view name, const char* kind,
                       Lookup lookup)
@@ -36,7 +37,7 @@ GLint cached_location(std::map<std::string, GLint, std::less<>>& cache, std::str
     }
     std::string key(name); // GL wants the name NUL-terminated
     const GLint location = lookup(key.c_str());
-    if (location == -1) {
+    if (location == -1 && kind != nullptr) {
         throw std::runtime_error(std::string(kind) + " '" + key + "' unused or not defined.");
     }
     cache.emplace(std::move(key), location);
@@ -107,6 +108,12 @@ shader_program::~shader_program() { glDeleteProgram(program_); }
 GLint shader_program::uniform_location(std::string_view name)
 {
     return cached_location(uniform_locations_, name, "Uniform",
+                           [this](const char* n) { return glGetUniformLocation(program_, n); });
+}
+
+GLint shader_program::uniform_location_or_none(std::string_view name)
+{
+    return cached_location(optional_uniform_locations_, name, nullptr,
                            [this](const char* n) { return glGetUniformLocation(program_, n); });
 }
 

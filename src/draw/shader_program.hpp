@@ -30,6 +30,9 @@ public:
     // Throws std::runtime_error "Uniform '<name>' unused or not defined." when GL reports -1,
     // which includes uniforms the GLSL compiler optimised away.
     GLint uniform_location(std::string_view name);
+    // The same without the throw: -1 for a name this program lacks, as a variant built from the
+    // same files may lack what its defines compiled out.
+    GLint uniform_location_or_none(std::string_view name);
     // Throws std::runtime_error "Attribute '<name>' unused or not defined." likewise.
     GLint attribute_location(std::string_view name);
 
@@ -41,6 +44,7 @@ private:
     GLuint program_;
     location_cache attribute_locations_;
     location_cache uniform_locations_;
+    location_cache optional_uniform_locations_; // -1 cached too
 };
 
 } // namespace draw

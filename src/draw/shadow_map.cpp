@@ -11,6 +11,7 @@
 #include "draw/culling.hpp"
 #include "draw/geometry.hpp"
 #include "draw/info_log.hpp"
+#include "draw/shader_preamble.hpp"
 #include "scene/scene.hpp"
 
 namespace draw {
@@ -87,7 +88,8 @@ void shadow_map::load_shader(const std::string& path, int stage)
     if (!file) {
         fail("Failed to open shader file: " + path);
     }
-    const std::string source((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string source =
+        shader_preamble() + std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     file.close();
 
     if (stage != 0 && stage != 1) {

@@ -4,33 +4,70 @@
 
 #include "content/manager.hpp"
 #include "content/text_loader.hpp"
+#include "draw/shader_preamble.hpp"
 #include "draw/shader_program.hpp"
 
 namespace draw {
 
 simple_effect::simple_effect(content::manager& content, const std::string& vertex_shader,
-                             const std::string& fragment_shader)
+                             const std::string& fragment_shader,
+                             const std::vector<std::vector<std::string_view>>& variants)
 {
     const std::shared_ptr<std::string> vertex_source = content.text().load_shared(vertex_shader);
     const std::shared_ptr<std::string> fragment_source = content.text().load_shared(fragment_shader);
-    program_ = std::make_unique<shader_program>(*vertex_source, *fragment_source);
+    for (const std::vector<std::string_view>& defines : variants) {
+        const std::string preamble = shader_preamble(defines);
+        programs_.push_back(std::make_unique<shader_program>(preamble + *vertex_source, preamble + *fragment_source));
+    }
 }
 
 simple_effect::~simple_effect() = default;
 
-GLuint simple_effect::program_name() const { return program_->name(); }
+GLuint simple_effect::program_name() const { return programs_.front()->name(); }
 
-void simple_effect::on_start() { glUseProgram(program_->name()); }
+void simple_effect::on_start() { glUseProgram(programs_[current_]->name()); }
 
 void simple_effect::on_stop() {}
 
 void simple_effect::draw() { check_started(); }
 
+void simple_effect::select_variant(std::size_t index)
+{
+    if (index == current_) {
+        return;
+    }
+    current_ = index;
+    if (started()) {
+        glUseProgram(programs_[current_]->name());
+    }
+}
+
+template <typename Upload>
+void simple_effect::upload(std::string_view name, Upload upload)
+{
+    check_started();
+    const GLint location = programs_.front()->uniform_location(name);
+    if (programs_.size() == 1) {
+        upload(location);
+        return;
+    }
+    for (std::size_t i = 0; i < programs_.size(); ++i) {
+        const GLint at = i == 0 ? location : programs_[i]->uniform_location_or_none(name);
+        if (at == -1) {
+            continue;
+        }
+        glUseProgram(programs_[i]->name());
+        upload(at);
+    }
+    glUseProgram(programs_[current_]->name());
+}
+
 void simple_effect::bind_attribute(std::string_view name, GLuint buffer, GLenum component_type,
                                    GLint component_count)
 {
     check_started();
-    const GLint location = program_->attribute_location(name);
+    // The vertex shaders fix their attributes' locations, so every variant has the first's.
+    const GLint location = programs_.front()->attribute_location(name);
     glEnableVertexAttribArray(static_cast<GLuint>(location));
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
     glVertexAttribPointer(static_cast<GLuint>(location), component_count, component_type, GL_FALSE, 0, nullptr);
@@ -38,36 +75,35 @@ void simple_effect::bind_attribute(std::string_view name, GLuint buffer, GLenum 
 
 void simple_effect::bind_texture(std::string_view sampler, GLuint texture, GLint unit)
 {
-    const GLint location = uniform(sampler);
+    upload(sampler, [unit](GLint location) { glUniform1i(location, unit); });
     glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(unit));
     glBindTexture(GL_TEXTURE_2D, texture);
-    glUniform1i(location, unit);
 }
 
-GLint simple_effect::uniform(std::string_view name)
+void simple_effect::set_uniform(std::string_view name, bool value)
 {
-    check_started();
-    return program_->uniform_location(name);
+    upload(name, [value](GLint location) { glUniform1i(location, value ? 1 : 0); });
 }
 
-void simple_effect::set_uniform(std::string_view name, bool value) { glUniform1i(uniform(name), value ? 1 : 0); }
-
-void simple_effect::set_uniform(std::string_view name, float value) { glUniform1f(uniform(name), value); }
+void simple_effect::set_uniform(std::string_view name, float value)
+{
+    upload(name, [value](GLint location) { glUniform1f(location, value); });
+}
 
 void simple_effect::set_uniform(std::string_view name, const vec2& value)
 {
-    glUniform2f(uniform(name), value.x, value.y);
+    upload(name, [&value](GLint location) { glUniform2f(location, value.x, value.y); });
 }
 
 void simple_effect::set_uniform(std::string_view name, const vec3& value)
 {
-    glUniform3f(uniform(name), value.x, value.y, value.z);
+    upload(name, [&value](GLint location) { glUniform3f(location, value.x, value.y, value.z); });
 }
 
 void simple_effect::set_uniform(std::string_view name, const mat4& value)
 {
     // Column-major as stored, never transposed.
-    glUniformMatrix4fv(uniform(name), 1, GL_FALSE, &value[0][0]);
+    upload(name, [&value](GLint location) { glUniformMatrix4fv(location, 1, GL_FALSE, &value[0][0]); });
 }
 
 GLuint simple_effect::create_quad_buffer()

@@ -15,6 +15,7 @@
 #include "draw/water_effect.hpp"
 #include "draw/culling.hpp"
 #include "scene/scene.hpp"
+#include "scene/shadow_areas.hpp"
 
 namespace {
 
@@ -238,6 +239,31 @@ void frame_pipeline::bloom_passes()
     end(render_pass::bloom);
 }
 
+void frame_pipeline::draw_terrain(const scene& frame, const draw::strip_grid& grid, const mat4& world_matrix,
+                                  const mat4& view_projection, bool above_water)
+{
+    // The mirror takes no shadows anyway (the effect's variant follows the water clipping), and
+    // the areas below are rectangles only while the terrain is merely moved.
+    const glm::mat3 turn(world_matrix);
+    if (above_water || turn != glm::mat3(1.0f)) {
+        terrain_runs_.draw(grid, world_matrix, view_projection);
+        return;
+    }
+    // Most of the ground lies where no shadow can fall, and there the shadow lookup, a third of
+    // the ground's cost on a software renderer, finds only light: those cells are drawn without
+    // it, and only the cells where shadows may lie with it.
+    const vec3 offset(world_matrix[3]);
+    find_shadow_areas(frame, grid.lowest + offset.z, shadow_areas_);
+    for (vec4& area : shadow_areas_) {
+        area -= vec4(offset.x, offset.y, offset.x, offset.y);
+    }
+    terrain_runs_.find_runs(grid, world_matrix, view_projection);
+    basic_->set_shadows_possible(false);
+    terrain_runs_.draw_part(grid, shadow_areas_, false);
+    basic_->set_shadows_possible(true);
+    terrain_runs_.draw_part(grid, shadow_areas_, true);
+}
+
 void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection, bool counting, bool above_water)
 {
     // The planes depend only on projection * view, which this already is.
@@ -267,8 +293,10 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
     // Bindings are skipped while consecutive items share them (add_item keeps them together).
     const draw::geometry* bound_geometry = nullptr;
     const draw::material* bound_material = nullptr;
-    // Nothing changes the item list during the pass, so it is walked in place.
-    for (const scene_item& item : frame.items()) {
+    // Nothing changes the item list during the pass, so it is walked in place: first everything
+    // but the background, then the background at the far plane. Depth then hides it early wherever
+    // something else was drawn, and a software renderer shades only the pixels it shows in.
+    const auto draw_item = [&](const scene_item& item) {
         const draw::geometry& geometry = *item.geometry;
         const auto triangles = static_cast<std::int32_t>(geometry.triangle_count());
         if (counting) {
@@ -276,12 +304,12 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
             draw_counters.triangles_total += triangles;
         }
         if (settings.culling && draw::outside_frustum(geometry.bounding_sphere(), item.world_matrix, planes)) {
-            continue;
+            return;
         }
         if (above_water) {
             const draw::sphere world = draw::world_sphere(geometry.bounding_sphere(), item.world_matrix);
             if (world.center.z + world.radius < frame.water_level) {
-                continue; // the water clipping would cut all of it away
+                return; // the water clipping would cut all of it away
             }
         }
 
@@ -327,20 +355,39 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
             glEnable(GL_DEPTH_TEST);
         }
         glDepthMask(material.depth_write_disabled ? GL_FALSE : GL_TRUE);
+        if (material.background) {
+            // Every fragment at depth 1, where only what nothing else covered still is.
+            glDepthRange(1.0, 1.0);
+            glDepthFunc(GL_LEQUAL);
+        }
         basic.set_world_matrix(item.world_matrix);
         basic.check_started();
         if (const draw::strip_grid* grid = geometry.grid()) {
-            terrain_runs_.draw(*grid, item.world_matrix, view_projection);
+            draw_terrain(frame, *grid, item.world_matrix, view_projection, above_water);
         } else {
             glDrawElements(geometry.triangle_strip() ? GL_TRIANGLE_STRIP : GL_TRIANGLES,
                            static_cast<GLsizei>(geometry.index_count()), GL_UNSIGNED_INT, nullptr);
         }
         glDepthMask(GL_TRUE);
         glEnable(GL_DEPTH_TEST);
+        if (material.background) {
+            glDepthRange(0.0, 1.0);
+            glDepthFunc(GL_LESS);
+        }
 
         if (counting) {
             draw_counters.meshes_drawn += 1;
             draw_counters.triangles_drawn += triangles;
+        }
+    };
+    for (const scene_item& item : frame.items()) {
+        if (!item.material->background) {
+            draw_item(item);
+        }
+    }
+    for (const scene_item& item : frame.items()) {
+        if (item.material->background) {
+            draw_item(item);
         }
     }
 

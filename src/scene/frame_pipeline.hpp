@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "draw/grid_strips.hpp"
 #include "draw/math.hpp"
@@ -41,7 +42,8 @@ public:
     // Keeps the CPU at most one pass ahead of the drawing (draw::pass_pacer).
     void render(const scene& frame, const draw::camera_base& camera);
 
-    // Draws the items with the basic effect, which the caller has started and given this
+    // Draws the items with the basic effect, in list order but with background items last, which
+    // the caller has started and given this
     // `view_projection`, the camera position and the water clipping. Skips items outside the view
     // volume when culling is on, and with `above_water` (the mirrored pass, which clips at the
     // water) items wholly below the water; with `counting` adds what it considered and drew to
@@ -67,6 +69,8 @@ private:
     void main_pass(const scene& frame, const draw::camera_base& camera);
     void water_pass(const scene& frame, const draw::camera_base& camera);
     void bloom_passes();
+    void draw_terrain(const scene& frame, const draw::strip_grid& grid, const mat4& world_matrix,
+                      const mat4& view_projection, bool above_water);
 
     std::unique_ptr<draw::basic_effect> basic_;
     std::unique_ptr<draw::water_effect> water_;
@@ -79,5 +83,6 @@ private:
     std::unique_ptr<draw::framebuffer> bloom_target_a_;
     std::unique_ptr<draw::framebuffer> bloom_target_b_;
     draw::grid_strips terrain_runs_;
+    std::vector<vec4> shadow_areas_; // of the frame being drawn; keeps its capacity
     draw::pass_pacer pacer_;
 };

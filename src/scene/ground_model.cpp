@@ -1,5 +1,7 @@
 #include "scene/ground_model.hpp"
 
+#include <algorithm>
+
 #include "content/manager.hpp"
 #include "content/texture_loader.hpp"
 #include "draw/geometry.hpp"
@@ -26,5 +28,11 @@ ground_model::ground_model(content::manager& content, const model::heightmap& ma
     item.cast_shadow = false;
     // The strip lies row by row along y, 2 units a cell, as the ground mesh builds it.
     const model::heightmap::area& bounds = map.bounds();
-    item.geometry->set_grid({map.width_segments(), map.length_segments(), bounds.min_x, bounds.min_y, 2.0f});
+    float lowest = map.height_at(0, 0);
+    for (int j = 0; j <= map.length_segments(); ++j) {
+        for (int i = 0; i <= map.width_segments(); ++i) {
+            lowest = std::min(lowest, map.height_at(i, j));
+        }
+    }
+    item.geometry->set_grid({map.width_segments(), map.length_segments(), bounds.min_x, bounds.min_y, 2.0f, lowest});
 }

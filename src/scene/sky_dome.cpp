@@ -15,8 +15,8 @@ sky_dome::sky_dome(content::manager& content)
     material->texcoord_scale = -1.0f;
     material->diffuse_color = vec3(0.0f);
     material->emissive_map = content.texture().load_shared("textures/sky.bmp");
-    material->depth_test_disabled = true;
     material->depth_write_disabled = true;
+    material->background = true;
 }
 
 void sky_dome::update(const draw::camera_base& camera)

@@ -13,8 +13,8 @@ class geometry;
 struct material;
 } // namespace draw
 
-// The sky: a dome that travels with the eye, lit by its own texture alone. It is drawn first
-// and leaves the depth buffer alone, so everything else covers it.
+// The sky: a dome that travels with the eye, lit by its own texture alone. It is drawn last, at
+// the far plane, and leaves the depth buffer alone, so everything else covers it.
 class sky_dome {
 public:
     // Loads "meshes/skydome.txt" and "textures/sky.bmp".

@@ -3,12 +3,15 @@
 #include <memory>
 
 #include "content/manager.hpp"
+#include "draw/culling.hpp"
+#include "draw/geometry.hpp"
 #include "draw/gl.hpp"
 #include "draw/material.hpp"
 #include "model/world.hpp"
 #include "scene/debug_status.hpp"
 #include "scene/frame_pipeline.hpp"
 #include "scene/renderer.hpp"
+#include "scene/shadow_areas.hpp"
 #include "support/gl_context.hpp"
 #include "view/camera.hpp"
 
@@ -150,6 +153,34 @@ TEST_F(renderer_test, a_hot_beam_aimed_sideways_is_drawn_whether_culling_is_on_o
     EXPECT_TRUE(frame() == unculled);
     w.beam_weapon.firing = false;
     EXPECT_FALSE(frame() == unculled) << "the beam shows";
+}
+
+TEST_F(renderer_test, shadow_areas_hold_where_each_caster_s_shadow_reaches_the_lowest_ground)
+{
+    w.enemies.emplace_back(10.0f, 30.0f, 5.0f, 15.0f);
+    scene frame = draw->describe(w);
+    std::vector<vec4> areas;
+    for (const vec3 light : {vec3(0.0f, 1.0f, -1.0f), vec3(-0.5f, -1.0f, -0.3f)}) {
+        frame.light_direction = light;
+        find_shadow_areas(frame, -5.0f, areas);
+        std::size_t casters = 0;
+        for (const scene_item& item : frame.items()) {
+            if (item.cast_shadow) {
+                const draw::sphere s = draw::world_sphere(item.geometry->bounding_sphere(), item.world_matrix);
+                const vec3 top = s.center + vec3(0.0f, 0.0f, s.radius);
+                const vec3 along = glm::normalize(light);
+                const vec2 end = vec2(top + along * ((top.z + 5.0f) / -along.z));
+                ASSERT_LT(casters, areas.size());
+                const vec4 a = areas[casters++];
+                EXPECT_TRUE(end.x >= a.x && end.x <= a.z && end.y >= a.y && end.y <= a.w) << light.x;
+            }
+        }
+        EXPECT_EQ(areas.size(), casters) << "one area for each caster";
+    }
+    frame.light_direction = vec3(0.0f, 1.0f, 0.5f);
+    find_shadow_areas(frame, -5.0f, areas);
+    ASSERT_EQ(areas.size(), 1u) << "a light from below: everything";
+    EXPECT_TRUE(areas[0].x < -1e30f && areas[0].w > 1e30f);
 }
 
 // Digs a pond 2 deep ahead of the player, x 14..26, y 8..20, with the water 1 unit below the ground.
