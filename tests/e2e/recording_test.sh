@@ -89,6 +89,18 @@ export KALVANOR_REPLAY=session.rec
 start_game || fail "the replaying game showed no window"
 wait_for_end 120
 [ "$status" -eq 0 ] || fail "the game's replay exited $status: $(cat "$workdir/err.txt")"
+# A recording whose frame 3 took another dt diverges there; a file that is no recording is
+# refused before a window opens.
+cp "$rec" "$workdir/changed.rec"
+offset=$((32 + 82 * 3 + 5))
+byte=$(od -An -tu1 -j$offset -N1 "$rec" | tr -d ' ')
+printf "\\x$(printf %02x $((byte ^ 255)))" | dd of="$workdir/changed.rec" bs=1 seek=$offset conv=notrunc status=none
+export KALVANOR_REPLAY=changed.rec
+expect_failure "a changed recording" "replay diverged at frame 3"
+export KALVANOR_REPLAY=config.txt
+expect_failure "a file that is no recording" "'config.txt' is not a Kalvanor recording."
+unset KALVANOR_REPLAY
+
 [ -z "${KALVANOR_E2E_SHOTS:-}" ] || cp "$workdir"/*.png "$KALVANOR_E2E_SHOTS/"
 keep_shots last
 finish
