@@ -2,8 +2,9 @@
 # its own (config.txt and a link to the assets) under an Xvfb of its own.
 # Usage from a test: source lib.sh "$@"   (arguments: KALVANOR_BINARY SOURCE_DIR)
 #
-# On llvmpipe a frame takes from 60 ms to several hundred and the game samples keys and buttons
-# once a frame, so input is held down, never tapped, and waits are measured in seconds.
+# On llvmpipe a frame takes from 60 ms to several hundred. The game keeps a tap between two frames
+# for the next one, but a held key acts in every frame it is down: drive and aim by holding, and
+# measure waits in seconds.
 
 set -u
 binary=$1
