@@ -17,6 +17,19 @@ namespace {
 
 GLFWwindow* shared_window = nullptr;
 std::string failure;
+std::string last_glfw_error = "(GLFW reported no error)";
+
+// Every GLFW error of the process goes to standard error as it happens, and the last one into
+// the reason a test gives when it has no context.
+void report_glfw_error(int code, const char* description)
+{
+    char text[512];
+    std::snprintf(text, sizeof text, "GLFW error 0x%X: %s", static_cast<unsigned>(code), description);
+    last_glfw_error = text;
+    std::fprintf(stderr, "%s\n", text);
+}
+
+bool context_required() { return std::getenv("CI") != nullptr || std::getenv("KALVANOR_REQUIRE_GL") != nullptr; }
 
 void create_context()
 {
@@ -25,14 +38,15 @@ void create_context()
         return;
     }
     tried = true;
+    glfwSetErrorCallback(report_glfw_error);
     if (glfwInit() != GLFW_TRUE) {
-        failure = "GLFW could not be initialised (no display?)";
+        failure = "GLFW could not be initialised: " + last_glfw_error;
         return;
     }
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     shared_window = glfwCreateWindow(256, 256, "kalvanor gl test", nullptr, nullptr);
     if (shared_window == nullptr) {
-        failure = "no OpenGL window could be created";
+        failure = "no OpenGL window could be created: " + last_glfw_error;
         return;
     }
     glfwMakeContextCurrent(shared_window);
@@ -50,8 +64,8 @@ void gl_test::SetUp()
 {
     create_context();
     if (shared_window == nullptr) {
-        if (std::getenv("CI") != nullptr) {
-            FAIL() << "OpenGL context required under CI: " << failure;
+        if (context_required()) {
+            FAIL() << "no OpenGL context, and one is required (CI or KALVANOR_REQUIRE_GL set): " << failure;
         }
         GTEST_SKIP() << "no OpenGL context: " << failure;
     }

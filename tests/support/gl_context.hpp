@@ -9,8 +9,9 @@ struct GLFWwindow;
 namespace test {
 
 // Base fixture of every *_gltest: a hidden window whose default OpenGL context is current for
-// the whole test process, with GL entry points loaded. Where no context can be had the test is
-// skipped, except under CI (env CI set), where that is a failure.
+// the whole test process, with GL entry points loaded. GLFW's errors go to standard error as they
+// happen. Where no context can be had the test is skipped, with GLFW's last error as the reason,
+// except where CI or KALVANOR_REQUIRE_GL is set (test.sh sets it), where that is a failure.
 class gl_test : public ::testing::Test {
 protected:
     void SetUp() override;
