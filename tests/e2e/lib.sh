@@ -19,7 +19,9 @@ trap '[ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null; rm -rf "$workdir"' EXI
 # An X server of the test's own. With -displayfd the server takes the first free display itself
 # and writes its number once it accepts connections; xvfb-run -a chooses the number before its
 # server starts, so two tests starting together could both choose the same one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+# -noreset: a server resets when its last client leaves and drops a connection arriving meanwhile,
+# as xdotool's polls and the game's start can.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$workdir/display" 2>"$workdir/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 400); do
     [ -s "$workdir/display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null && break
