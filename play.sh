@@ -31,4 +31,6 @@ if has_display; then
     exec "$build/kalvanor"
 fi
 echo "No display found: running the game under Xvfb (1024x768) instead."
-xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/headless-run.sh "$build/kalvanor" "$shot"
+# -noreset: xdotool's polls come and go while the game connects, and a server that resets when
+# its last client leaves would drop the game's connection.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash scripts/headless-run.sh "$build/kalvanor" "$shot"

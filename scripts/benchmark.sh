@@ -29,7 +29,9 @@ if [ -z "${KALVANOR_BENCHMARK_XVFB:-}" ]; then
     export KALVANOR_BENCHMARK_XVFB=1
     args=(--frames "$frames" --starts "$starts")
     [ "$readme" = yes ] && args+=(--readme)
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "${args[@]}"
+    # -noreset: between two starts the server has no client, and one that resets then drops the
+    # next start's connection ("Failed initializing GLFW.").
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "${args[@]}"
 fi
 
 sizes="800x600 1024x768"

@@ -22,6 +22,6 @@ tool=("$build/tools/snapshot/kalvanor-snapshot" --size 1024x768 "$shot")
 if has_display; then
     "${tool[@]}"
 else
-    xvfb-run -a -s "-screen 0 1024x768x24" "${tool[@]}"
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "${tool[@]}"
 fi
 echo "Wrote $shot."
