@@ -74,11 +74,16 @@ first=${clicks##* } # the click; the frames before it held the button
 if [ -z "$first" ]; then
     fail "no frame read the left-button click"
 else
+    # Compared with the frame before rather than with a fixed count: how long the beam looks
+    # depends on where the player stands when the click comes, which depends on the frame times.
     replay click.png --frame "$first"
     [ "$status" -eq 0 ] || fail "replay of frame $first exited $status: $err"
+    replay before_click.png --frame $((first - 1))
     beam=$(beam_pixels "$workdir/click.png")
-    echo "beam pixels in frame $first: $beam"
-    [ "${beam:-0}" -ge 300 ] || fail "no beam in frame $first, the frame of the click ($beam pink pixels)"
+    before=$(beam_pixels "$workdir/before_click.png")
+    echo "beam pixels in frame $first: $beam, in the frame before: $before"
+    [ "${beam:-0}" -ge $((${before:-0} + 50)) ] ||
+        fail "no beam in frame $first, the frame of the click ($beam pink pixels, $before before)"
 fi
 for key in 5 6; do
     [ -n "$(frames_with "$rec" $key)" ] || fail "no frame read the tap of input bit $key"
