@@ -33,7 +33,7 @@ uniform sampler2D EmissiveMap;
 uniform sampler2DShadow ShadowMap;
 uniform bool WaterClipping;      // set while the scene is drawn mirrored in the water
 
-out vec4 fragColor;
+layout(location = 0) out vec4 fragColor;
 
 // In shadow-map depth units (the light's box is 100 units deep); the normal offset in the vertex
 // shader does most of the work against acne.

@@ -5,7 +5,7 @@ in vec2 texcoord;
 uniform sampler2D image; // the scene picture
 uniform sampler2D bloom; // the blurred bright parts, half size
 
-out vec4 fragColor;
+layout(location = 0) out vec4 fragColor;
 
 const float strength = 1.2;
 

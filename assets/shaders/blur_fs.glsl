@@ -6,7 +6,7 @@ in vec2 texcoord;
 uniform sampler2D image;
 uniform vec2 step; // texture-coordinate offset between neighbouring taps
 
-out vec4 fragColor;
+layout(location = 0) out vec4 fragColor;
 
 const float weights[4] = float[4](0.2560, 0.2106, 0.1172, 0.0441);
 

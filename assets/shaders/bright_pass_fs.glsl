@@ -6,7 +6,7 @@ in vec2 texcoord;
 
 uniform sampler2D image; // the scene picture
 
-out vec4 fragColor;
+layout(location = 0) out vec4 fragColor;
 
 // Only colours whose brightest channel passes this glow at all, with a soft knee above it. Lit
 // paint stays below it on flat ground; lamps and the beam reach 1.

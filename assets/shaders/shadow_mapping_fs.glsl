@@ -1,7 +1,5 @@
-// Depth only: the target has no colour buffer. The output exists because the program binds it
-// by name; leaving it unwritten keeps the shader empty, which software renderers run fastest.
-out vec4 fragColor;
-
+// Depth only: the target has no colour buffer, and an empty shader is what software renderers
+// run fastest.
 void main()
 {
 }

@@ -17,7 +17,7 @@ uniform vec3 DiffuseLight;
 uniform vec3 LightVector;        // unit vector towards the light
 uniform bool TransparencyEnabled;
 
-out vec4 fragColor;
+layout(location = 0) out vec4 fragColor;
 
 const vec3 waterTint = vec3(0.55, 0.75, 0.85);
 const float distortion = 0.03; // screen fraction at full ripple tilt

@@ -27,13 +27,7 @@ application::application(window_settings settings)
     int width = settings_.width;
     int height = settings_.height;
     if (settings_.fullscreen) {
-        monitor = glfwGetPrimaryMonitor();
-        const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
-        if (mode == nullptr) {
-            throw std::runtime_error("Failed creating a window.");
-        }
-        width = mode->width;
-        height = mode->height;
+        monitor = full_screen(width, height);
     }
 
     // GLFW asserts on negative sizes rather than failing, so refuse them here.
@@ -47,24 +41,20 @@ application::application(window_settings settings)
         throw std::runtime_error("Failed creating a window.");
     }
     glfwMakeContextCurrent(window_);
+    previous_time_ = glfwGetTime();
 }
 
 application::~application() { glfwDestroyWindow(window_); }
 
-void application::run(game& game)
+bool application::step(game& game)
 {
-    double previous = glfwGetTime();
-    while (!glfwWindowShouldClose(window_)) {
-        glfwPollEvents();
-        const double now = glfwGetTime();
-        const double dt = now - previous;
-        previous = now;
-        const bool keep = game.update(dt);
-        glfwSwapBuffers(window_);
-        if (!keep) {
-            return;
-        }
-    }
+    glfwPollEvents();
+    const double now = glfwGetTime();
+    const double dt = now - previous_time_;
+    previous_time_ = now;
+    const bool keep = game.update(dt);
+    glfwSwapBuffers(window_);
+    return keep;
 }
 
 void application::framebuffer_size(int& width, int& height) const

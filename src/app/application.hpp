@@ -4,6 +4,7 @@
 
 #include "app/window_settings.hpp"
 
+struct GLFWmonitor;
 struct GLFWwindow;
 
 namespace kalvanor {
@@ -20,8 +21,9 @@ public:
     application(const application&) = delete;
     application& operator=(const application&) = delete;
 
-    // Polls, measures dt, updates and swaps until the window is asked to close or the game's
-    // update returns false (the buffers are swapped once more after that).
+    // Runs frames (see step) until the window is asked to close or the game's update returns
+    // false. On the desktop it returns then; in a browser it hands the frames to the page's
+    // animation loop and never returns (see application_web.cpp).
     void run(game& game);
 
     // The title bar text; the window server hears of it only when it changed.
@@ -32,8 +34,16 @@ public:
     void framebuffer_size(int& width, int& height) const;
 
 private:
+    // One frame: polls, measures dt, updates and swaps (the buffers are swapped after the update
+    // that returns false too). Returns the update's answer.
+    bool step(game& game);
+    // fullscreen=yes: the monitor to cover and its size, or null to open a window of the size
+    // given (a browser goes full screen only from a click).
+    GLFWmonitor* full_screen(int& width, int& height);
+
     GLFWwindow* window_ = nullptr; // owned
     window_settings settings_;
+    double previous_time_ = 0.0;
 };
 
 } // namespace kalvanor

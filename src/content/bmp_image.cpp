@@ -135,7 +135,7 @@ std::vector<std::string> read_layout(std::istream& in, bmp_headers& h, const std
     if (complete && (h.header_size > 40 || h.masks_after_header())) {
         complete = read_le(in, h.masks[0]) && read_le(in, h.masks[1]) && read_le(in, h.masks[2]);
     }
-    const std::streamsize rest = h.header_size > 40 ? std::streamsize{h.header_size} - 40 - mask_bytes : 0;
+    const std::streamsize rest = h.header_size > 40 ? static_cast<std::streamsize>(h.header_size) - 40 - mask_bytes : 0;
     if (!complete || in.ignore(rest).gcount() != rest) {
         return corrupted;
     }

@@ -2,10 +2,6 @@
 
 #include "base/exception.hpp"
 
-#ifndef GL_CLAMP
-#define GL_CLAMP 0x2900 // compatibility contexts only; the game never asks for a core profile
-#endif
-
 namespace draw {
 
 framebuffer::framebuffer(int width, int height, int color_attachments, bool with_depth)
@@ -23,7 +19,7 @@ framebuffer::framebuffer(int width, int height, int color_attachments, bool with
     if (has_depth_) {
         glGenRenderbuffers(1, &depth_buffer_);
         glBindRenderbuffer(GL_RENDERBUFFER, depth_buffer_);
-        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT, width, height);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, width, height);
         glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_buffer_);
     }
 
@@ -36,10 +32,11 @@ framebuffer::framebuffer(int width, int height, int color_attachments, bool with
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+        // With nearest filtering the edge texel is all a tap past the edge can see.
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         const GLenum attachment = GL_COLOR_ATTACHMENT0 + static_cast<GLenum>(i);
-        glFramebufferTexture(GL_FRAMEBUFFER, attachment, color_textures_[i], 0);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, attachment, GL_TEXTURE_2D, color_textures_[i], 0);
         draw_buffers[i] = attachment;
     }
     glDrawBuffers(static_cast<GLsizei>(count), draw_buffers.data());

@@ -1,12 +1,14 @@
 #include "draw/geometry_effect.hpp"
 
+#include "draw/gl_platform.hpp"
+
 namespace draw {
 
 void geometry_effect::on_start()
 {
     simple_effect::on_start();
     glEnable(GL_DEPTH_TEST);
-    glEnable(GL_MULTISAMPLE);
+    set_multisample(true);
     glEnable(GL_CULL_FACE);
     glCullFace(GL_BACK);
 }
@@ -15,7 +17,7 @@ void geometry_effect::on_stop()
 {
     // The program stays in use.
     glDisable(GL_DEPTH_TEST);
-    glDisable(GL_MULTISAMPLE);
+    set_multisample(false);
     glDisable(GL_CULL_FACE);
 }
 

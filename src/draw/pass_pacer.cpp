@@ -1,14 +1,8 @@
 #include "draw/pass_pacer.hpp"
 
+#include "draw/gl_platform.hpp"
+
 namespace draw {
-
-namespace {
-
-// A frame that takes longer than this is already unplayable; the wait gives up rather than hang
-// the game on a lost context.
-constexpr GLuint64 longest_wait_ns = 1000000000;
-
-} // namespace
 
 pass_pacer::~pass_pacer()
 {
@@ -21,7 +15,7 @@ void pass_pacer::mark()
 {
     GLsync issued = glFenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
     if (previous_ != nullptr) {
-        glClientWaitSync(previous_, GL_SYNC_FLUSH_COMMANDS_BIT, longest_wait_ns);
+        glClientWaitSync(previous_, GL_SYNC_FLUSH_COMMANDS_BIT, longest_fence_wait_ns());
         glDeleteSync(previous_);
     }
     previous_ = issued;

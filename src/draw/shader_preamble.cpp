@@ -1,12 +1,12 @@
 #include "draw/shader_preamble.hpp"
 
+#include "draw/gl_platform.hpp"
+
 namespace draw {
 
 std::string shader_preamble(const std::vector<std::string_view>& defines)
 {
-    // Desktop GL 3.3 core GLSL. GLSL ES 3.00 would need "#version 300 es" and default precision
-    // lines for float and the samplers here instead.
-    std::string text = "#version 330\n";
+    std::string text(glsl_version_lines());
     for (const std::string_view name : defines) {
         text += "#define ";
         text += name;

@@ -50,7 +50,7 @@ shadow_map::shadow_map()
 
     glGenTextures(1, &depth_texture_);
     glBindTexture(GL_TEXTURE_2D, depth_texture_);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, size, size, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE,
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, size, size, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_INT,
                  nullptr);
     // Linear filtering of a comparison sampler blends four comparisons: a soft edge for one fetch.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
@@ -60,7 +60,8 @@ shadow_map::shadow_map()
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_REF_TO_TEXTURE);
 
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depth_texture_, 0);
-    glDrawBuffer(GL_NONE);
+    const GLenum no_colour = GL_NONE;
+    glDrawBuffers(1, &no_colour);
     glReadBuffer(GL_NONE);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         fail("Failed to initialize FBO!");
@@ -119,7 +120,6 @@ void shadow_map::create_program()
     }
     glAttachShader(program_, vertex_shader_);
     glAttachShader(program_, fragment_shader_);
-    glBindFragDataLocation(program_, 0, "fragColor");
     glLinkProgram(program_);
     GLint status = 0;
     glGetProgramiv(program_, GL_LINK_STATUS, &status);

@@ -1,15 +1,13 @@
 #include "input/input_reader.hpp"
 
-#include <GLFW/glfw3.h>
-
+#include "input/sticky_input.hpp"
 #include "input/sticky_key.hpp"
 
 namespace kalvanor {
 
 input_reader::input_reader(GLFWwindow* window) : keyboard_(window), mouse_(window)
 {
-    glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
-    glfwSetInputMode(window, GLFW_STICKY_MOUSE_BUTTONS, GLFW_TRUE);
+    make_input_sticky(window);
 }
 
 bool input_reader::key(int code, bool down_before) const

@@ -9,6 +9,7 @@
 #include "draw/camera_base.hpp"
 #include "draw/framebuffer.hpp"
 #include "draw/geometry.hpp"
+#include "draw/gl_platform.hpp"
 #include "draw/material.hpp"
 #include "draw/shadow_map.hpp"
 #include "draw/texture.hpp"
@@ -100,7 +101,7 @@ void frame_pipeline::render(const scene& frame, const draw::camera_base& camera)
     draw_counters = ::draw_counters();
 
     const vec3& fog = frame.fog_color;
-    glClearDepth(1.0);
+    glClearDepthf(1.0f);
     glClearColor(fog.r, fog.g, fog.b, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 
@@ -270,7 +271,7 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
     const draw::frustum planes = draw::frustum_planes(view_projection, mat4(1.0f));
     draw::basic_effect& basic = *basic_;
     const ::render_settings& settings = render_settings;
-    glPolygonMode(GL_FRONT_AND_BACK, settings.wireframe ? GL_LINE : GL_FILL);
+    draw::set_polygon_outlines(settings.wireframe);
 
     basic.set_ambient_light(frame.ambient_light);
     basic.set_diffuse_light(frame.light_color * frame.light_intensity);
@@ -357,7 +358,7 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
         glDepthMask(material.depth_write_disabled ? GL_FALSE : GL_TRUE);
         if (material.background) {
             // Every fragment at depth 1, where only what nothing else covered still is.
-            glDepthRange(1.0, 1.0);
+            glDepthRangef(1.0f, 1.0f);
             glDepthFunc(GL_LEQUAL);
         }
         basic.set_world_matrix(item.world_matrix);
@@ -371,7 +372,7 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
         glDepthMask(GL_TRUE);
         glEnable(GL_DEPTH_TEST);
         if (material.background) {
-            glDepthRange(0.0, 1.0);
+            glDepthRangef(0.0f, 1.0f);
             glDepthFunc(GL_LESS);
         }
 
@@ -392,6 +393,6 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
     }
 
     if (settings.wireframe) {
-        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+        draw::set_polygon_outlines(false);
     }
 }

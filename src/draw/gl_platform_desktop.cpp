@@ -1,8 +1,6 @@
-#include "draw/initialize_gl.hpp"
+#include "draw/gl_platform.hpp"
 
 #include <stdexcept>
-
-#include "draw/gl.hpp"
 
 #include <GLFW/glfw3.h>
 
@@ -31,5 +29,26 @@ void initialize_gl()
 }
 
 bool gl_initialized() { return initialized; }
+
+std::string_view glsl_version_lines() { return "#version 330\n"; }
+
+bool set_polygon_outlines(bool outlines)
+{
+    glPolygonMode(GL_FRONT_AND_BACK, outlines ? GL_LINE : GL_FILL);
+    return true;
+}
+
+void set_multisample(bool enabled)
+{
+    if (enabled) {
+        glEnable(GL_MULTISAMPLE);
+    } else {
+        glDisable(GL_MULTISAMPLE);
+    }
+}
+
+// A frame that takes longer than this is already unplayable; the wait gives up rather than hang
+// the game on a lost context.
+GLuint64 longest_fence_wait_ns() { return 1000000000; }
 
 } // namespace draw
