@@ -11,6 +11,10 @@ kalvanor_packages_test="$kalvanor_packages_game $kalvanor_packages_package linti
 # bindings, which some tests use (gcc and clang 16 take them in C++17 as an extension).
 kalvanor_packages_sanitizers="clang-16 libclang-rt-16-dev llvm-16"
 
+# The browser build and its tests: Emscripten, and Debian's Chromium driven by puppeteer-core
+# (from npm, into tests/web/node_modules; see ensure_web_test_tools).
+kalvanor_packages_web="emscripten chromium nodejs"
+
 ensure_packages() {
     local wanted missing=()
     wanted=$1
@@ -44,4 +48,15 @@ ensure_packages() {
 
 has_display() {
     [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]
+}
+
+# puppeteer-core at the version tests/web/package-lock.json holds; it drives Debian's Chromium,
+# so it downloads no browser.
+ensure_web_test_tools() {
+    local web=$1/tests/web
+    [ -d "$web/node_modules/puppeteer-core" ] && return 0
+    # Some Node.js builds bring npm along, and Debian's npm package conflicts with them.
+    command -v npm >/dev/null || ensure_packages npm
+    echo "Installing puppeteer-core from npm into tests/web/node_modules"
+    (cd "$web" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 }

@@ -24,6 +24,8 @@ set_target_properties(kalvanor PROPERTIES OUTPUT_NAME index SUFFIX .html
                       RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/site)
 set(kalvanor_shell ${CMAKE_CURRENT_SOURCE_DIR}/web/shell.html)
 target_link_options(kalvanor PRIVATE ${kalvanor_web_flags}
+  # The page rewrites config.txt from its address before main runs.
+  -sEXPORTED_RUNTIME_METHODS=FS
   -sUSE_GLFW=3 -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2 -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
   # Debian's emscripten needs this for an .html output at -O1 and above.
   -sMINIFY_HTML=0
