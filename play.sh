@@ -2,6 +2,9 @@
 # Builds Kalvanor and runs it from this folder (which holds config.txt and assets/).
 # Without a display it runs the game under Xvfb for a few seconds, saves a screenshot and ends it.
 # --package: builds the Debian package kalvanor_<version>_<arch>.deb into this folder instead.
+# --web: builds the browser version into build-web/site/ and serves it on http://localhost:8080/;
+# without a display it loads the page in headless Chromium for a few seconds, saves a screenshot
+# (kalvanor-web-screenshot.png) and ends.
 # KALVANOR_BUILD_DIR overrides the build folder.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,6 +20,31 @@ if [ "${1:-}" = --package ]; then
     deb=$(basename "$build"/package/kalvanor_*.deb)
     cp "$build/package/$deb" "$here/$deb"
     echo "Built $here/$deb. Install it with: sudo apt-get install ./$deb"
+    exit 0
+fi
+
+if [ "${1:-}" = --web ]; then
+    "$here/scripts/build-web.sh" >/dev/null
+    site=$(realpath -m "${KALVANOR_WEB_BUILD_DIR:-$here/build-web}")/site
+    port=${KALVANOR_WEB_PORT:-8080}
+    if has_display; then
+        echo "Serving Kalvanor on http://localhost:$port/ (Ctrl+C stops it)"
+        exec node "$here/scripts/serve-web.mjs" "$site" "$port" >/dev/null
+    fi
+    shot=$(realpath -m "${KALVANOR_SCREENSHOT:-$here/kalvanor-web-screenshot.png}")
+    node "$here/scripts/serve-web.mjs" "$site" "$port" >/dev/null &
+    server=$!
+    trap 'kill $server 2>/dev/null' EXIT
+    echo "Serving Kalvanor on http://localhost:$port/"
+    echo "No display found: loading the page in headless Chromium for a few seconds instead."
+    sleep 1
+    # The software WebGL of a headless browser; --no-sandbox because Chromium refuses to run as
+    # root with its sandbox.
+    chromium --headless=new --no-sandbox --use-angle=swiftshader --enable-unsafe-swiftshader \
+        --window-size=1100,900 --virtual-time-budget=8000 --screenshot="$shot" \
+        "http://localhost:$port/" >/dev/null 2>&1
+    [ -s "$shot" ] || { echo "kalvanor: the page gave no screenshot" >&2; exit 1; }
+    echo "Saved a screenshot of the page to $shot"
     exit 0
 fi
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (unit, gl and e2e labels); ends with a summary line.
+# Builds everything, the browser version included, and runs every test (labels unit, gl, e2e,
+# package, web and the fuzz targets' replays); ends with a summary line.
 # The tests run under an Xvfb of their own, display or not, where every gl test must get its
 # OpenGL context (KALVANOR_REQUIRE_GL): a missing one fails with GLFW's reason instead of
 # skipping. The golden images are llvmpipe's pictures, which is what Xvfb gives. Extra arguments
@@ -24,11 +25,19 @@ if [ "${1:-}" = --sanitizers ]; then
     labels=(-L 'unit|gl|e2e|fuzz')
     source "$here/scripts/sanitizers/options.sh"
 else
-    ensure_packages "$kalvanor_packages_test"
+    ensure_packages "$kalvanor_packages_test $kalvanor_packages_web"
+    ensure_web_test_tools "$here"
+    web=yes
 fi
 
 cmake -S "$here" -B "$build" "${configure[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
+# The browser build, for the web label's tests.
+if [ "${web:-}" = yes ]; then
+    "$here/scripts/build-web.sh" >/dev/null
+    KALVANOR_WEB_SITE=$(realpath -m "${KALVANOR_WEB_BUILD_DIR:-$here/build-web}")/site
+    export KALVANOR_WEB_SITE
+fi
 
 cd "$build"
 log=$(mktemp)

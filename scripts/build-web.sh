@@ -14,6 +14,12 @@ launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-emcmake cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+# emcmake announces its command line on stderr; only a failure needs to be heard.
+if ! emcmake cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >"$log" 2>&1; then
+    cat "$log" >&2
+    exit 1
+fi
 cmake --build "$build" -j"$(nproc)"
 echo "The page is in $build/site"
