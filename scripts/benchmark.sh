@@ -2,21 +2,24 @@
 # Measures Kalvanor's frame on this machine against glmark2's terrain scene, in one run under one
 # X server, and its start-up. Never judges the figures: it prints them, and with --readme writes
 # them into the README's performance section.
-# Usage: scripts/benchmark.sh [--readme] [--frames N] [--starts N]
+# --web adds the browser build's frame in headless Chromium beside the game's window's.
+# Usage: scripts/benchmark.sh [--readme] [--web] [--frames N] [--starts N]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 source "$here/scripts/packages.sh"
 ensure_packages "$kalvanor_packages_game glmark2-x11 mesa-utils"
 
 readme=no
+web=no
 frames=120
 starts=7
 while [ $# -gt 0 ]; do
     case $1 in
         --readme) readme=yes ;;
+        --web) web=yes ;;
         --frames) frames=$2; shift ;;
         --starts) starts=$2; shift ;;
-        *) echo "usage: scripts/benchmark.sh [--readme] [--frames N] [--starts N]" >&2; exit 2 ;;
+        *) echo "usage: scripts/benchmark.sh [--readme] [--web] [--frames N] [--starts N]" >&2; exit 2 ;;
     esac
     shift
 done
@@ -24,11 +27,17 @@ done
 build=$(realpath -m "${KALVANOR_BUILD_DIR:-$here/build}")
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target kalvanor kalvanor-snapshot kalvanor-empty-window >/dev/null
+if [ "$web" = yes ] && [ -z "${KALVANOR_BENCHMARK_XVFB:-}" ]; then
+    ensure_web_test_tools "$here"
+    "$here/scripts/build-web.sh" >/dev/null
+fi
+site=$(realpath -m "${KALVANOR_WEB_BUILD_DIR:-$here/build-web}")/site
 
 if [ -z "${KALVANOR_BENCHMARK_XVFB:-}" ]; then
     export KALVANOR_BENCHMARK_XVFB=1
     args=(--frames "$frames" --starts "$starts")
     [ "$readme" = yes ] && args+=(--readme)
+    [ "$web" = yes ] && args+=(--web)
     # -noreset: between two starts the server has no client, and one that resets then drops the
     # next start's connection ("Failed initializing GLFW.").
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "${args[@]}"
@@ -91,24 +100,39 @@ empty=$(median "$work/empty.ms")
 echo "== start-up to the first frame: median $startup ms of $starts runs ($(sort -n "$work/starts.ms" | tr '\n' ' '))"
 echo "== the empty window's start-up: median $empty ms ($(sort -n "$work/empty.ms" | tr '\n' ' '))"
 
-# The game's own window at the shipped 1024x768, standing where it starts: the frame time its
-# debug title (F1) shows, sampled twice a second for 10 s. It also pays for the picture's way to
-# the X server, and shows the start's view rather than the snapshot tool's scene.
-printf 'fullscreen=no\nwidth=1024\nheight=768\nrefresh_rate=60\ncursor=yes\n' >"$game/config.txt"
-(cd "$game" && exec "$build/kalvanor") >/dev/null 2>"$work/game.err" &
-pid=$!
-until window=$(xdotool search --name '^Kalvanor \|' 2>/dev/null | head -n 1) && [ -n "$window" ]; do sleep 0.05; done
-sleep 2
-xdotool key --window "$window" F1
-sleep 1
-for _ in $(seq 20); do
-    xdotool getwindowname "$window" | sed -nE 's/.*FPS: [0-9.]+ \| ([0-9]+)ms.*/\1/p'
-    sleep 0.5
-done >"$work/window.ms"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+# The game's own window, standing where it starts: the frame time its debug title (F1) shows,
+# sampled twice a second for 10 s. It also pays for the picture's way to the X server, and shows
+# the start's view rather than the snapshot tool's scene.
+window_frame() { # WIDTH HEIGHT OUT: the readings, one a line
+    printf 'fullscreen=no\nwidth=%s\nheight=%s\nrefresh_rate=60\ncursor=yes\n' "$1" "$2" >"$game/config.txt"
+    (cd "$game" && exec "$build/kalvanor") >/dev/null 2>"$work/game.err" &
+    local pid=$! window
+    until window=$(xdotool search --name '^Kalvanor \|' 2>/dev/null | head -n 1) && [ -n "$window" ]; do sleep 0.05; done
+    sleep 2
+    xdotool key --window "$window" F1
+    sleep 1
+    for _ in $(seq 20); do
+        xdotool getwindowname "$window" | sed -nE 's/.*FPS: [0-9.]+ \| ([0-9]+)ms.*/\1/p'
+        sleep 0.5
+    done >"$3"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+window_frame 1024 768 "$work/window.ms"
 window_ms=$(median "$work/window.ms")
 echo "== the game's window at 1024x768 (F1 title): median $window_ms ms a frame ($(sort -n "$work/window.ms" | tr '\n' ' '))"
+
+# The browser build at 800x600 in headless Chromium (software WebGL 2 on SwiftShader) beside the
+# game's own window at the same size and place; --web only, as it builds the page.
+if [ "$web" = yes ]; then
+    window_frame 800 600 "$work/window-800.ms"
+    native_ms=$(median "$work/window-800.ms")
+    node "$here/benchmarks/web_frame.mjs" "$site" 800x600 20 >"$work/web.ms"
+    web_ms=$(median "$work/web.ms")
+    web_ratio=$(awk -v w="$web_ms" -v n="$native_ms" 'BEGIN { printf "%.1f", w / n }')
+    echo "== the page at 800x600 in Chromium: median $web_ms ms a frame ($(sort -n "$work/web.ms" | tr '\n' ' '))"
+    echo "== the game's window at 800x600: median $native_ms ms a frame; the page takes ${web_ratio}× as long"
+fi
 load=$(cut -d ' ' -f 1-3 /proc/loadavg)
 echo "== load average now: $load"
 
@@ -155,6 +179,9 @@ if [ "$readme" = yes ]; then
         row="| glmark2 terrain, per frame"
         for size in $sizes; do row+=" | $(cat "$work/glmark2-$size.ms") ms"; done
         echo "$row |"
+        if [ "$web" = yes ]; then
+            echo "| the game's window, F1 title (800×600: the page in Chromium) | $web_ms ms ($native_ms ms natively, ${web_ratio}×) | $window_ms ms |"
+        fi
         row="| glmark2's frame over ours"
         for size in $sizes; do
             row+=" | $(awk -v g="$(cat "$work/glmark2-$size.ms")" -v k="$(sed -nE 's/^frame [0-9x]+: median ([0-9.]+) ms.*/\1/p' "$work/$size.txt")" 'BEGIN { printf "%.1f×", g / k }')"
