@@ -12,7 +12,7 @@ public:
     bool read(gamepad_state& state);
 
 private:
-    int last_ = 0; // the joystick slot that answered last, tried first
+    [[maybe_unused]] int last_ = 0; // the joystick slot that answered last, tried first (unused without a gamepad API)
 };
 
 } // namespace kalvanor
