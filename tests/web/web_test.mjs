@@ -1,9 +1,9 @@
 // Plays the browser build in headless Chromium: node web_test.mjs SITE_DIR (KALVANOR_WEB_SITE wins).
 // KALVANOR_UPDATE_WEB_REFERENCE=1 rewrites reference_800x600.png from this run instead of comparing.
 import fs from 'node:fs';
-import http from 'node:http';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { serve } from '../../scripts/serve-web.mjs';
 
 const site = process.env.KALVANOR_WEB_SITE || process.argv[2] || '';
 const reference = new URL('reference_800x600.png', import.meta.url);
@@ -19,20 +19,9 @@ function check(name, ok, measured) {
   if (!ok) failed++;
 }
 
-// Under /nodata/ the same site lacks index.data, the start-up failure a broken upload would give.
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.data': 'application/octet-stream' };
-const server = http.createServer((req, res) => {
-  let name = new URL(req.url, 'http://x').pathname;
-  const noData = name.startsWith('/nodata/');
-  name = path.basename(noData ? name.slice(7) : name) || 'index.html';
-  const file = path.join(site, name);
-  // Chromium asks for an icon the page does not have; its 404 would count as a console error.
-  if (name === 'favicon.ico') { res.writeHead(204).end(); return; }
-  if ((noData && name === 'index.data') || !fs.existsSync(file)) { res.writeHead(404).end(); return; }
-  res.writeHead(200, { 'Content-Type': types[path.extname(name)] || 'application/octet-stream' });
-  fs.createReadStream(file).pipe(res);
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const server = await serve(site);
+// The same site without index.data: the start-up failure a broken upload would give.
+const noDataServer = await serve(site, 0, ['index.data']);
 const base = `http://127.0.0.1:${server.address().port}`;
 
 const browser = await puppeteer.launch({
@@ -160,8 +149,8 @@ try {
 
   // 8. Without index.data the page must say why it does not start, not stay blank.
   const broken = await browser.newPage();
-  await broken.goto(`${base}/nodata/index.html`);
-  const said = await until('a failure line', 15, () => broken.$eval('#failure', (f) => /^kalvanor:/m.test(f.textContent)));
+  await broken.goto(`http://127.0.0.1:${noDataServer.address().port}/index.html`);
+  const said = await until('a failure line', 15, () => broken.$eval('#failure', (f) => /^kalvanor: .*index\.data/m.test(f.textContent)));
   const failure = await broken.$eval('#failure', (f) => f.textContent);
   check('missing index.data', said, `#failure '${failure}', status '${await broken.$eval('#status', (s) => s.textContent)}'`);
 } catch (e) {
@@ -169,6 +158,7 @@ try {
 } finally {
   await browser.close();
   server.close();
+  noDataServer.close();
 }
 if (updateReference) console.log(`wrote ${reference.pathname}`);
 console.log(failed ? `${failed} check(s) failed` : 'all checks passed');
