@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,11 +50,11 @@ protected:
     // now on and at every start.
     void select_variant(std::size_t index);
 
-    // The setters send the value to the current variant and keep it for the others, which
-    // receive it when they become current, so that a switch between variants loses nothing
-    // (sending to every variant at once would switch programs several times a setter, which a
-    // browser's WebGL pays dearly for). A name the files lack throws, as the first variant's
-    // location does.
+    // The setters upload to every variant that kept the uniform, so that a switch between
+    // variants loses nothing: the started check, then the first variant's location (which throws
+    // for a name the files lack), then `upload` (location) with each program in use in turn.
+    template <typename Upload>
+    void upload(std::string_view name, Upload upload);
     void set_uniform(std::string_view name, bool value);
     void set_uniform(std::string_view name, float value);
     void set_uniform(std::string_view name, const vec2& value);
@@ -70,25 +68,8 @@ protected:
     void draw_quad(std::string_view attribute, GLuint quad_buffer);
 
 private:
-    static constexpr std::size_t max_variants = 8;
-    enum class uniform_kind : unsigned char { integer, float1, float2, float3, matrix4 };
-    struct uniform_value {
-        std::string name;
-        uniform_kind kind = uniform_kind::integer;
-        GLint integer = 0;
-        std::array<float, 16> floats{};
-        std::array<GLint, max_variants> locations{}; // per variant; -1 where it dropped the uniform
-        std::uint32_t stale = 0;                      // a bit per variant that has not received it
-    };
-    // Stores the value and sends it to the current variant, whose program is in use.
-    void set(std::string_view name, uniform_kind kind, GLint integer, const float* floats, std::size_t count);
-    void send(const uniform_value& value) const;
-    // Sends the current variant what it missed while another was current.
-    void catch_up();
-
     std::vector<std::unique_ptr<shader_program>> programs_;
     std::size_t current_ = 0;
-    std::vector<uniform_value> uniforms_; // grows in the first frame only
 };
 
 } // namespace draw
