@@ -34,4 +34,7 @@ target_link_options(kalvanor PRIVATE ${kalvanor_web_flags}
   "SHELL:--preload-file ${CMAKE_CURRENT_SOURCE_DIR}/config.txt@config.txt"
   # The icons are the desktop menu's.
   "SHELL:--exclude-file *icons*")
-set_property(TARGET kalvanor APPEND PROPERTY LINK_DEPENDS ${kalvanor_shell})
+# The data file is packed at link time, so a changed asset must relink.
+file(GLOB_RECURSE kalvanor_web_assets CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/assets/*)
+set_property(TARGET kalvanor APPEND PROPERTY LINK_DEPENDS
+  ${kalvanor_shell} ${CMAKE_CURRENT_SOURCE_DIR}/config.txt ${kalvanor_web_assets})
