@@ -32,12 +32,20 @@ if [ "${1:-}" = --web ]; then
         exec node "$here/scripts/serve-web.mjs" "$site" "$port" >/dev/null
     fi
     shot=$(realpath -m "${KALVANOR_SCREENSHOT:-$here/kalvanor-web-screenshot.png}")
-    node "$here/scripts/serve-web.mjs" "$site" "$port" >/dev/null &
+    address=$(mktemp)
+    node "$here/scripts/serve-web.mjs" "$site" "$port" >"$address" 2>/dev/null &
     server=$!
-    trap 'kill $server 2>/dev/null' EXIT
+    trap 'kill $server 2>/dev/null; rm -f "$address"' EXIT
+    # The server prints its address once it listens; a port in use ends it instead.
+    until [ -s "$address" ]; do
+        if ! kill -0 "$server" 2>/dev/null; then
+            echo "kalvanor: cannot serve the page on port $port (in use? KALVANOR_WEB_PORT picks another)" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
     echo "Serving Kalvanor on http://localhost:$port/"
     echo "No display found: loading the page in headless Chromium for a few seconds instead."
-    sleep 1
     # The software WebGL of a headless browser; --no-sandbox because Chromium refuses to run as
     # root with its sandbox.
     chromium --headless=new --no-sandbox --use-angle=swiftshader --enable-unsafe-swiftshader \

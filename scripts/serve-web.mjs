@@ -42,6 +42,11 @@ export function serve(folder, port = 0, missing = []) {
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
   const [folder, port = '8080'] = process.argv.slice(2);
-  const server = await serve(folder, Number(port));
-  console.log(`http://localhost:${server.address().port}/`);
+  try {
+    const server = await serve(folder, Number(port));
+    console.log(`http://localhost:${server.address().port}/`);
+  } catch (e) {
+    console.error(`kalvanor: cannot serve the page on port ${port} (${e.code ?? e.message})`);
+    process.exit(1);
+  }
 }
