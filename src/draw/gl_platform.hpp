@@ -14,9 +14,9 @@ namespace draw {
 // extensions and default precisions the shader files rely on.
 std::string_view glsl_version_lines();
 
-// Draws polygons as their outlines (true) or filled. Returns false when the platform cannot
-// draw outlines (a browser without WEBGL_polygon_mode); polygons are then filled.
-bool set_polygon_outlines(bool outlines);
+// Draws polygons as their outlines (true) or filled. A browser without WEBGL_polygon_mode keeps
+// them filled.
+void set_polygon_outlines(bool outlines);
 
 // Multisampling of the default framebuffer. A browser decides it when the context is created,
 // so there it does nothing.

@@ -32,11 +32,7 @@ bool gl_initialized() { return initialized; }
 
 std::string_view glsl_version_lines() { return "#version 330\n"; }
 
-bool set_polygon_outlines(bool outlines)
-{
-    glPolygonMode(GL_FRONT_AND_BACK, outlines ? GL_LINE : GL_FILL);
-    return true;
-}
+void set_polygon_outlines(bool outlines) { glPolygonMode(GL_FRONT_AND_BACK, outlines ? GL_LINE : GL_FILL); }
 
 void set_multisample(bool enabled)
 {

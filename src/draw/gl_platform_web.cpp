@@ -10,13 +10,11 @@ bool initialized = false;
 
 // WEBGL_polygon_mode is a browser extension with no C entry point in Emscripten's GL library.
 // Emscripten has already enabled every extension the context offers.
-EM_JS(int, web_polygon_mode, (int outlines), {
+EM_JS(void, web_polygon_mode, (int outlines), {
     var ext = GLctx.getExtension('WEBGL_polygon_mode');
-    if (!ext) {
-        return 0;
+    if (ext) {
+        ext.polygonModeWEBGL(GLctx.FRONT_AND_BACK, outlines ? ext.LINE_WEBGL : ext.FILL_WEBGL);
     }
-    ext.polygonModeWEBGL(GLctx.FRONT_AND_BACK, outlines ? ext.LINE_WEBGL : ext.FILL_WEBGL);
-    return 1;
 });
 
 } // namespace
@@ -39,11 +37,7 @@ std::string_view glsl_version_lines()
            "precision highp sampler2DShadow;\n";
 }
 
-bool set_polygon_outlines(bool outlines)
-{
-    const bool drawn = web_polygon_mode(outlines ? 1 : 0) != 0;
-    return drawn || !outlines;
-}
+void set_polygon_outlines(bool outlines) { web_polygon_mode(outlines ? 1 : 0); }
 
 void set_multisample(bool) {}
 

@@ -12,7 +12,7 @@ namespace {
 
 // The next mipmap level of an RGBA picture: each texel the rounded mean of the 2x2 block above
 // it, of one row or column where the picture above is one texel wide or high. Updates the size.
-void half_size(const std::vector<std::uint8_t>& above, int& width, int& height, std::vector<std::uint8_t>& below)
+void half_size(const std::uint8_t* above, int& width, int& height, std::vector<std::uint8_t>& below)
 {
     const int w = std::max(width / 2, 1);
     const int h = std::max(height / 2, 1);
@@ -54,15 +54,16 @@ texture::texture(int width, int height, const void* pixels) : width_(width), hei
     } else {
         // The same 2x2 means that glGenerateMipmap takes, made here: Mesa's software renderer
         // compiles a blit shader for its first glGenerateMipmap, 75 ms of the game's start-up.
-        std::vector<std::uint8_t> level(static_cast<const std::uint8_t*>(pixels),
-                                        static_cast<const std::uint8_t*>(pixels) + std::size_t{4} * width * height);
+        const auto* above = static_cast<const std::uint8_t*>(pixels);
+        std::vector<std::uint8_t> level;
         std::vector<std::uint8_t> smaller;
         int w = width;
         int h = height;
         for (GLint index = 1; w > 1 || h > 1; ++index) {
-            half_size(level, w, h, smaller);
+            half_size(above, w, h, smaller);
             glTexImage2D(GL_TEXTURE_2D, index, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, smaller.data());
             level.swap(smaller);
+            above = level.data();
         }
     }
     // Already the default; the terrain's texture coordinates run far past 1 and rely on it.

@@ -13,6 +13,17 @@ namespace {
 std::bitset<GLFW_KEY_LAST + 1> pressed_keys;
 std::bitset<GLFW_MOUSE_BUTTON_LAST + 1> pressed_buttons;
 
+// Whether `index` was pressed since the last read, forgetting it.
+template <std::size_t count>
+bool take(std::bitset<count>& pressed, int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= count || !pressed.test(static_cast<std::size_t>(index))) {
+        return false;
+    }
+    pressed.reset(static_cast<std::size_t>(index));
+    return true;
+}
+
 void on_key(GLFWwindow*, int key, int, int action, int)
 {
     if (action == GLFW_PRESS && key >= 0 && key <= GLFW_KEY_LAST) {
@@ -37,21 +48,12 @@ void make_input_sticky(GLFWwindow* window)
 
 bool read_key(GLFWwindow* window, int key)
 {
-    const bool caught = key >= 0 && key <= GLFW_KEY_LAST && pressed_keys.test(static_cast<std::size_t>(key));
-    if (caught) {
-        pressed_keys.reset(static_cast<std::size_t>(key));
-    }
-    return caught || glfwGetKey(window, key) == GLFW_PRESS;
+    return take(pressed_keys, key) || glfwGetKey(window, key) == GLFW_PRESS;
 }
 
 bool read_mouse_button(GLFWwindow* window, int button)
 {
-    const bool caught = button >= 0 && button <= GLFW_MOUSE_BUTTON_LAST &&
-                        pressed_buttons.test(static_cast<std::size_t>(button));
-    if (caught) {
-        pressed_buttons.reset(static_cast<std::size_t>(button));
-    }
-    return caught || glfwGetMouseButton(window, button) == GLFW_PRESS;
+    return take(pressed_buttons, button) || glfwGetMouseButton(window, button) == GLFW_PRESS;
 }
 
 } // namespace kalvanor
