@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "draw/gl.hpp"
 #include "draw/math.hpp"
@@ -10,6 +11,7 @@ struct scene;
 namespace draw {
 
 class camera_base;
+struct sphere;
 
 // Depth of the shadow casters seen from the directional light, 2048 x 2048, redrawn first in
 // every frame. The light's box follows the camera: centred half a far distance ahead of the eye,
@@ -40,6 +42,14 @@ public:
     const mat4& bias_matrix() const { return bias_matrix_; }
 
 private:
+    // Texels [x0, x1) x [y0, y1) of the map; empty where x0 >= x1 or y0 >= y1.
+    struct texel_box {
+        int x0, y0, x1, y1;
+    };
+    // The texels a caster whose bounding sphere lies there in the world can cover in the map
+    // of the latest light projection.
+    texel_box cover_of(const sphere& world) const;
+
     // stage 0: vertex, 1: fragment; the name goes into the matching field.
     void load_shader(const std::string& path, int stage);
     void create_program();
@@ -54,6 +64,9 @@ private:
     GLuint vertex_array_ = 0; // the shadow pass's own attribute state
     mat4 depth_view_projection_{1.0f};
     mat4 bias_matrix_{1.0f};
+    // Where the latest pass may have left depths below 1, caster by caster: all of the map until
+    // the first pass has cleared it. Keeps its capacity from frame to frame.
+    std::vector<texel_box> written_{{0, 0, size, size}};
 };
 
 } // namespace draw
