@@ -8,8 +8,9 @@
 //   SHADOWS       the shadow lookup, with LIGHTING
 //   EMISSIVE      the emissive colour, which also dims the light a lamp reflects
 //   EMISSIVE_MAP  the emissive map
-// With all four the shader is correct for any material; a variant gives the same colours for
-// the materials it is chosen for.
+//   FOG           the fog, which leaves alone what lies nearer than FogStart
+// With all five the shader is correct for anything drawn; a variant gives the same colours for
+// what it is chosen for.
 
 in vec3 worldPosition;
 in vec3 worldNormal;
@@ -90,9 +91,11 @@ void main()
         color += albedo * (AmbientLight + DiffuseLight * facing) * (1.0 - glowing);
     }
 #endif
+#ifdef FOG
     if (FogEnabled) {
         float fog = clamp((distance(worldPosition, CameraPosition) - FogStart) / (FogEnd - FogStart), 0.0, 1.0);
         color = mix(color, FogColor, fog);
     }
+#endif
     fragColor = vec4(color, 1.0);
 }

@@ -4,15 +4,23 @@ namespace draw {
 
 namespace {
 
-// The variants of the shader files, in the order of basic_effect::variant.
+// The variants of the shader files, in the order of basic_effect::variant, each first with the
+// fog and then again without it.
 const std::vector<std::vector<std::string_view>> variant_defines = {
-    {"LIGHTING", "SHADOWS", "EMISSIVE", "EMISSIVE_MAP"}, // any material
-    {"EMISSIVE", "EMISSIVE_MAP"},                        // unlit: the sky
-    {"LIGHTING", "SHADOWS"},                             // lit: the ground, the robots
-    {"LIGHTING", "SHADOWS", "EMISSIVE"},                 // lit and glowing: the health lights, the beam
-    {"LIGHTING"},                                        // lit where no shadow falls
-    {"LIGHTING", "EMISSIVE"},                            // lit and glowing where no shadow falls
+    {"LIGHTING", "SHADOWS", "EMISSIVE", "EMISSIVE_MAP", "FOG"}, // any material
+    {"EMISSIVE", "EMISSIVE_MAP", "FOG"},                        // unlit: the sky
+    {"LIGHTING", "SHADOWS", "FOG"},                             // lit: the ground, the robots
+    {"LIGHTING", "SHADOWS", "EMISSIVE", "FOG"},                 // lit and glowing: the health lights, the beam
+    {"LIGHTING", "FOG"},                                        // lit where no shadow falls
+    {"LIGHTING", "EMISSIVE", "FOG"},                            // lit and glowing where no shadow falls
+    {"LIGHTING", "SHADOWS", "EMISSIVE", "EMISSIVE_MAP"},
+    {"EMISSIVE", "EMISSIVE_MAP"},
+    {"LIGHTING", "SHADOWS"},
+    {"LIGHTING", "SHADOWS", "EMISSIVE"},
+    {"LIGHTING"},
+    {"LIGHTING", "EMISSIVE"},
 };
+constexpr std::size_t fogless = 6; // the index of the first variant without the fog
 
 } // namespace
 
@@ -78,6 +86,13 @@ void basic_effect::set_shadows_possible(bool possible)
     choose_variant();
 }
 
+void basic_effect::set_fog_possible(bool possible)
+{
+    check_started();
+    fog_possible_ = possible;
+    choose_variant();
+}
+
 void basic_effect::set_texcoord_scale(float scale) { set_uniform("TexcoordScale", scale); }
 
 void basic_effect::set_depth_bias_mvp(const mat4& matrix) { set_uniform("DepthBiasMVP", matrix); }
@@ -100,7 +115,8 @@ void basic_effect::choose_variant()
     // The mirror image takes no shadows: the shader skips the lookup while it clips.
     const bool shadows = shadows_possible_ && !water_clipping_;
     select_variant(static_cast<std::size_t>(
-        variant_for(diffuse_map_, diffuse_color_, emissive_map_, emissive_color_, shadows)));
+                       variant_for(diffuse_map_, diffuse_color_, emissive_map_, emissive_color_, shadows)) +
+                   (fog_possible_ ? 0 : fogless));
 }
 
 } // namespace draw

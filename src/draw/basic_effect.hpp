@@ -33,8 +33,13 @@ public:
     // Whether what is drawn next can lie in a shadow (true until told otherwise). Where it
     // cannot, a variant without the shadow lookup draws it, as the lookup would find only light.
     void set_shadows_possible(bool possible);
+    // Whether what is drawn next can lie farther than the fog's start from the camera (true
+    // until told otherwise). Where it cannot, a variant without the fog draws it, as the fog
+    // would leave its colours alone.
+    void set_fog_possible(bool possible);
 
-    // The variants, each for the materials it gives the same colours as the full shader for.
+    // The variants, each for the materials it gives the same colours as the full shader for;
+    // each comes with the fog and without it.
     enum class variant { any, unlit, lit, lit_glowing, lit_unshadowed, lit_glowing_unshadowed };
     // Which variant draws a material with these uniforms, with or without shadows.
     static variant variant_for(bool diffuse_map, const vec3& diffuse_color, bool emissive_map,
@@ -50,6 +55,7 @@ private:
     vec3 emissive_color_{0.0f};
     bool water_clipping_ = false;
     bool shadows_possible_ = true;
+    bool fog_possible_ = true;
 };
 
 } // namespace draw

@@ -68,6 +68,13 @@ geometry::geometry(const std::vector<kalvanor::mesh_vertex>& vertices, const std
     upload(GL_ARRAY_BUFFER, normal_buffer_, normals);
 
     bounding_sphere_ = bounding_sphere_of(positions);
+    if (!positions.empty()) {
+        bounds_ = {positions.front(), positions.front()};
+        for (const vec3& p : positions) {
+            bounds_.low = glm::min(bounds_.low, p);
+            bounds_.high = glm::max(bounds_.high, p);
+        }
+    }
 }
 
 geometry::~geometry()

@@ -15,6 +15,12 @@ struct sphere {
     float radius = 0.0f;
 };
 
+// An axis-aligned box, from its least to its greatest corner.
+struct box {
+    vec3 low{0.0f};
+    vec3 high{0.0f};
+};
+
 // The sphere around the axis-aligned box of `positions` grown from the origin: the box always
 // contains (0, 0, 0), so a mesh far from its own origin gets a sphere larger than it needs.
 // No positions give center (0, 0, 0) and radius 0.
@@ -31,6 +37,12 @@ struct strip_grid {
     float min_y = 0.0f;
     float cell = 0.0f;
     float lowest = 0.0f; // the lowest vertex's model z
+    // The lowest and highest vertex z of each square of `block` x `block` cells (the vertices on
+    // its edges included), the squares row by row along y as the cells lie; both empty where
+    // only `lowest` is known.
+    int block = 8;
+    std::vector<float> block_lowest{};
+    std::vector<float> block_highest{};
 };
 
 // Triangles drawn from `index_count` indices as the frame statistics count them: a list draws
@@ -60,6 +72,8 @@ public:
     GLuint normal_buffer() const { return normal_buffer_; }
     // In the mesh's own coordinates.
     const sphere& bounding_sphere() const { return bounding_sphere_; }
+    // The box of the positions alone, not grown from the origin; all zero without positions.
+    const box& bounds() const { return bounds_; }
     std::uint32_t triangle_count() const { return triangles_in(index_count_, triangle_strip_); }
     // A strip that lies as a grid says so; null otherwise.
     const strip_grid* grid() const { return has_grid_ ? &grid_ : nullptr; }
@@ -77,6 +91,7 @@ private:
     GLuint texcoord_buffer_ = 0;
     GLuint normal_buffer_ = 0;
     sphere bounding_sphere_;
+    box bounds_;
     strip_grid grid_;
     bool has_grid_ = false;
 };

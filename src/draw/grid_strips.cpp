@@ -55,7 +55,64 @@ bool hull_across(const std::array<vec2, 8>& points, float y0, float y1, float& f
     return from <= to;
 }
 
+std::size_t squares_across(const strip_grid& grid)
+{
+    return static_cast<std::size_t>((grid.columns + grid.block - 1) / grid.block);
+}
+
+// Whether the grid's squares were measured for its present size.
+bool squares_known(const strip_grid& grid)
+{
+    const auto along = static_cast<std::size_t>((grid.rows + grid.block - 1) / grid.block);
+    return grid.block > 0 && grid.block_lowest.size() == squares_across(grid) * along &&
+           grid.block_highest.size() == grid.block_lowest.size();
+}
+
 } // namespace
+
+void measure_squares(strip_grid& grid, const std::function<float(int, int)>& height_at)
+{
+    grid.block_lowest.clear();
+    grid.block_highest.clear();
+    grid.lowest = height_at(0, 0);
+    for (int y0 = 0; y0 < grid.rows; y0 += grid.block) {
+        for (int x0 = 0; x0 < grid.columns; x0 += grid.block) {
+            float low = height_at(x0, y0);
+            float high = low;
+            for (int j = y0; j <= y0 + grid.block && j <= grid.rows; ++j) {
+                for (int i = x0; i <= x0 + grid.block && i <= grid.columns; ++i) {
+                    const float h = height_at(i, j);
+                    low = std::min(low, h);
+                    high = std::max(high, h);
+                }
+            }
+            grid.block_lowest.push_back(low);
+            grid.block_highest.push_back(high);
+            grid.lowest = std::min(grid.lowest, low);
+        }
+    }
+}
+
+float lowest_under(const strip_grid& grid, const vec4& area)
+{
+    int first_column = 0;
+    int last_column = 0;
+    int first_row = 0;
+    int last_row = 0;
+    cells_between(area.x, area.z, grid.min_x, grid.cell, grid.columns, first_column, last_column);
+    cells_between(area.y, area.w, grid.min_y, grid.cell, grid.rows, first_row, last_row);
+    if (!squares_known(grid) || first_column > last_column || first_row > last_row) {
+        return grid.lowest;
+    }
+    const std::size_t across = squares_across(grid);
+    float lowest = std::numeric_limits<float>::infinity();
+    for (int y = first_row / grid.block; y <= last_row / grid.block; ++y) {
+        for (int x = first_column / grid.block; x <= last_column / grid.block; ++x) {
+            lowest = std::min(lowest, grid.block_lowest[static_cast<std::size_t>(y) * across + static_cast<std::size_t>(x)]);
+        }
+    }
+    return lowest;
+}
 
 void grid_strips::draw(const strip_grid& grid, const mat4& world_matrix, const mat4& view_projection)
 {
@@ -66,9 +123,15 @@ void grid_strips::draw(const strip_grid& grid, const mat4& world_matrix, const m
     }
 }
 
-void grid_strips::draw_part(const strip_grid& grid, const std::vector<vec4>& areas, bool inside)
+void grid_strips::sort_cells(const strip_grid& grid, const std::vector<vec4>& areas, const vec3& eye, float reach)
 {
     marked_.resize(static_cast<std::size_t>(grid.columns));
+    kinds_.clear();
+    const bool heights_known = squares_known(grid);
+    const std::size_t across = squares_across(grid);
+    const auto farthest_squared = [](float low, float high, float at) {
+        return std::max((low - at) * (low - at), (high - at) * (high - at));
+    };
     for (const cells& run : cells_) {
         std::fill(marked_.begin(), marked_.end(), 0);
         const float y0 = grid.min_y + grid.cell * static_cast<float>(run.row);
@@ -83,16 +146,43 @@ void grid_strips::draw_part(const strip_grid& grid, const std::vector<vec4>& are
                 marked_[static_cast<std::size_t>(c)] = 1;
             }
         }
+        const float along = farthest_squared(y0, y0 + grid.cell, eye.y);
+        const std::size_t square_row = static_cast<std::size_t>(run.row / grid.block) * across;
+        for (int c = run.first_column; c <= run.last_column; ++c) {
+            unsigned char kind = marked_[static_cast<std::size_t>(c)] != 0 ? in_area : 0;
+            // The cell's farthest corner from the eye, its heights bounded by its square's.
+            bool near = false;
+            if (heights_known) {
+                const std::size_t square = square_row + static_cast<std::size_t>(c / grid.block);
+                const float x0 = grid.min_x + grid.cell * static_cast<float>(c);
+                near = farthest_squared(x0, x0 + grid.cell, eye.x) + along +
+                           farthest_squared(grid.block_lowest[square], grid.block_highest[square], eye.z) <
+                       reach * reach;
+            }
+            if (!near) {
+                kind |= beyond;
+            }
+            kinds_.push_back(kind);
+        }
+    }
+}
+
+void grid_strips::draw_kind(const strip_grid& grid, unsigned kind) const
+{
+    std::size_t at = 0; // the run's first cell in kinds_
+    for (const cells& run : cells_) {
+        const auto kind_of = [&](int column) { return kinds_[at + static_cast<std::size_t>(column - run.first_column)]; };
         for (int c = run.first_column; c <= run.last_column;) {
             int end = c;
-            while (end < run.last_column && marked_[static_cast<std::size_t>(end + 1)] == marked_[static_cast<std::size_t>(c)]) {
+            while (end < run.last_column && kind_of(end + 1) == kind_of(c)) {
                 ++end;
             }
-            if ((marked_[static_cast<std::size_t>(c)] != 0) == inside) {
+            if (kind_of(c) == kind) {
                 draw_cells(grid, run.row, c, end);
             }
             c = end + 1;
         }
+        at += static_cast<std::size_t>(run.last_column - run.first_column + 1);
     }
 }
 

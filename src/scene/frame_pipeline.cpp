@@ -146,9 +146,10 @@ void frame_pipeline::reflection_pass(const scene& frame, const draw::camera_base
         const mat4 view_projection = projection * view;
         basic_->set_view_projection_matrix(view_projection);
         const vec3 eye = camera.eye_position();
-        basic_->set_camera_position(vec3(eye.x, eye.y, 2.0f * frame.water_level - eye.z));
+        const vec3 mirrored_eye(eye.x, eye.y, 2.0f * frame.water_level - eye.z);
+        basic_->set_camera_position(mirrored_eye);
         basic_->set_water_clipping(true);
-        draw_scene(frame, view_projection, false, true);
+        draw_scene(frame, view_projection, mirrored_eye, false, true);
         basic_->stop();
         glFrontFace(GL_CCW);
         glDisable(GL_SCISSOR_TEST);
@@ -169,7 +170,7 @@ void frame_pipeline::main_pass(const scene& frame, const draw::camera_base& came
     basic_->set_view_projection_matrix(view_projection);
     basic_->set_camera_position(camera.eye_position());
     basic_->set_water_clipping(false);
-    draw_scene(frame, view_projection, true);
+    draw_scene(frame, view_projection, camera.eye_position(), true);
     basic_->stop();
 }
 
@@ -241,7 +242,7 @@ void frame_pipeline::bloom_passes()
 }
 
 void frame_pipeline::draw_terrain(const scene& frame, const draw::strip_grid& grid, const mat4& world_matrix,
-                                  const mat4& view_projection, bool above_water)
+                                  const mat4& view_projection, const vec3& eye, bool above_water)
 {
     // The mirror takes no shadows anyway (the effect's variant follows the water clipping), and
     // the areas below are rectangles only while the terrain is merely moved.
@@ -251,21 +252,27 @@ void frame_pipeline::draw_terrain(const scene& frame, const draw::strip_grid& gr
         return;
     }
     // Most of the ground lies where no shadow can fall, and there the shadow lookup, a third of
-    // the ground's cost on a software renderer, finds only light: those cells are drawn without
-    // it, and only the cells where shadows may lie with it.
+    // the ground's cost on a software renderer, finds only light; most of what the camera sees
+    // lies nearer than the fog's start, where the fog changes nothing. Each cell is drawn by the
+    // variant with only what it needs, the nearest first.
     const vec3 offset(world_matrix[3]);
-    find_shadow_areas(frame, grid.lowest + offset.z, shadow_areas_);
+    find_shadow_areas(frame, grid, offset, shadow_areas_);
     for (vec4& area : shadow_areas_) {
         area -= vec4(offset.x, offset.y, offset.x, offset.y);
     }
     terrain_runs_.find_runs(grid, world_matrix, view_projection);
-    basic_->set_shadows_possible(false);
-    terrain_runs_.draw_part(grid, shadow_areas_, false);
+    terrain_runs_.sort_cells(grid, shadow_areas_, eye - offset, frame.fog_start);
+    using runs = draw::grid_strips;
+    for (const unsigned kind : {0u, runs::in_area, runs::beyond, runs::beyond | runs::in_area}) {
+        basic_->set_shadows_possible((kind & runs::in_area) != 0);
+        basic_->set_fog_possible((kind & runs::beyond) != 0);
+        terrain_runs_.draw_kind(grid, kind);
+    }
     basic_->set_shadows_possible(true);
-    terrain_runs_.draw_part(grid, shadow_areas_, true);
 }
 
-void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection, bool counting, bool above_water)
+void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection, const vec3& eye, bool counting,
+                                bool above_water)
 {
     // The planes depend only on projection * view, which this already is.
     const draw::frustum planes = draw::frustum_planes(view_projection, mat4(1.0f));
@@ -307,11 +314,9 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
         if (settings.culling && draw::outside_frustum(geometry.bounding_sphere(), item.world_matrix, planes)) {
             return;
         }
-        if (above_water) {
-            const draw::sphere world = draw::world_sphere(geometry.bounding_sphere(), item.world_matrix);
-            if (world.center.z + world.radius < frame.water_level) {
-                return; // the water clipping would cut all of it away
-            }
+        const draw::sphere world = draw::world_sphere(geometry.bounding_sphere(), item.world_matrix);
+        if (above_water && world.center.z + world.radius < frame.water_level) {
+            return; // the water clipping would cut all of it away
         }
 
         if (&geometry != bound_geometry) {
@@ -362,9 +367,9 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
             glDepthFunc(GL_LEQUAL);
         }
         basic.set_world_matrix(item.world_matrix);
-        basic.check_started();
+        basic.set_fog_possible(glm::distance(world.center, eye) + world.radius >= frame.fog_start);
         if (const draw::strip_grid* grid = geometry.grid()) {
-            draw_terrain(frame, *grid, item.world_matrix, view_projection, above_water);
+            draw_terrain(frame, *grid, item.world_matrix, view_projection, eye, above_water);
         } else {
             glDrawElements(geometry.triangle_strip() ? GL_TRIANGLE_STRIP : GL_TRIANGLES,
                            static_cast<GLsizei>(geometry.index_count()), GL_UNSIGNED_INT, nullptr);

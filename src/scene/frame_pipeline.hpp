@@ -43,12 +43,13 @@ public:
     void render(const scene& frame, const draw::camera_base& camera);
 
     // Draws the items with the basic effect, in list order but with background items last, which
-    // the caller has started and given this
-    // `view_projection`, the camera position and the water clipping. Skips items outside the view
-    // volume when culling is on, and with `above_water` (the mirrored pass, which clips at the
-    // water) items wholly below the water; with `counting` adds what it considered and drew to
-    // draw_counters. Of a terrain laid out as a grid only the cells in view are drawn.
-    void draw_scene(const scene& frame, const mat4& view_projection, bool counting, bool above_water = false);
+    // the caller has started and given this `view_projection`, the camera position `eye` and the
+    // water clipping. Skips items outside the view volume when culling is on, and with
+    // `above_water` (the mirrored pass, which clips at the water) items wholly below the water;
+    // with `counting` adds what it considered and drew to draw_counters. Of a terrain laid out
+    // as a grid only the cells in view are drawn.
+    void draw_scene(const scene& frame, const mat4& view_projection, const vec3& eye, bool counting,
+                    bool above_water = false);
 
     const draw::framebuffer& scene_target() const { return *scene_target_; }
     const draw::framebuffer& reflection_target() const { return *reflection_target_; }
@@ -70,7 +71,7 @@ private:
     void water_pass(const scene& frame, const draw::camera_base& camera);
     void bloom_passes();
     void draw_terrain(const scene& frame, const draw::strip_grid& grid, const mat4& world_matrix,
-                      const mat4& view_projection, bool above_water);
+                      const mat4& view_projection, const vec3& eye, bool above_water);
 
     std::unique_ptr<draw::basic_effect> basic_;
     std::unique_ptr<draw::water_effect> water_;

@@ -1,10 +1,9 @@
 #include "scene/ground_model.hpp"
 
-#include <algorithm>
-
 #include "content/manager.hpp"
 #include "content/texture_loader.hpp"
 #include "draw/geometry.hpp"
+#include "draw/grid_strips.hpp"
 #include "draw/material.hpp"
 #include "model/heightmap.hpp"
 #include "view/ground_mesh.hpp"
@@ -28,11 +27,7 @@ ground_model::ground_model(content::manager& content, const model::heightmap& ma
     item.cast_shadow = false;
     // The strip lies row by row along y, 2 units a cell, as the ground mesh builds it.
     const model::heightmap::area& bounds = map.bounds();
-    float lowest = map.height_at(0, 0);
-    for (int j = 0; j <= map.length_segments(); ++j) {
-        for (int i = 0; i <= map.width_segments(); ++i) {
-            lowest = std::min(lowest, map.height_at(i, j));
-        }
-    }
-    item.geometry->set_grid({map.width_segments(), map.length_segments(), bounds.min_x, bounds.min_y, 2.0f, lowest});
+    draw::strip_grid grid{map.width_segments(), map.length_segments(), bounds.min_x, bounds.min_y, 2.0f};
+    draw::measure_squares(grid, [&map](int i, int j) { return map.height_at(i, j); });
+    item.geometry->set_grid(grid);
 }

@@ -1,19 +1,20 @@
 #include "scene/shadow_areas.hpp"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
-#include "draw/culling.hpp"
 #include "draw/geometry.hpp"
+#include "draw/grid_strips.hpp"
 #include "scene/scene.hpp"
 
 namespace {
 
 constexpr float margin = 0.5f; // world units: many shadow texels, the normal offset and the bias
 
-} // namespace
-
-void find_shadow_areas(const scene& frame, float lowest, std::vector<vec4>& areas)
+// `lowest_under(area)`: the lowest ground z under a rectangle, or below it.
+template <typename LowestUnder>
+void find_areas(const scene& frame, float lowest, LowestUnder lowest_under, std::vector<vec4>& areas)
 {
     areas.clear();
     const vec3 light = glm::normalize(frame.light_direction);
@@ -26,13 +27,54 @@ void find_shadow_areas(const scene& frame, float lowest, std::vector<vec4>& area
         if (!item.cast_shadow) {
             continue;
         }
-        const draw::sphere s = draw::world_sphere(item.geometry->bounding_sphere(), item.world_matrix);
-        // How far along the light its top may travel before it meets the lowest ground.
-        const float reach = std::max(s.center.z + s.radius - lowest, 0.0f) / -light.z;
-        const vec2 centre(s.center);
-        const vec2 travel = vec2(light) * reach;
-        const vec2 low = centre + glm::min(travel, vec2(0.0f)) - (s.radius + margin);
-        const vec2 high = centre + glm::max(travel, vec2(0.0f)) + (s.radius + margin);
-        areas.emplace_back(low.x, low.y, high.x, high.y);
+        // The caster's box as it lies in the world: its shadow is the corners' hull swept along
+        // the light.
+        const draw::box& b = item.geometry->bounds();
+        std::array<vec3, 8> corners;
+        for (std::size_t c = 0; c < corners.size(); ++c) {
+            corners[c] = vec3(item.world_matrix * vec4(c & 1 ? b.high.x : b.low.x, c & 2 ? b.high.y : b.low.y,
+                                                       c & 4 ? b.high.z : b.low.z, 1.0f));
+        }
+        // The rectangle under the corners and where each meets ground as low as `floor`.
+        const auto swept_to = [&](float floor) {
+            vec2 low(std::numeric_limits<float>::max());
+            vec2 high(std::numeric_limits<float>::lowest());
+            for (const vec3& corner : corners) {
+                const vec2 end = vec2(corner) + vec2(light) * (std::max(corner.z - floor, 0.0f) / -light.z);
+                low = glm::min(low, glm::min(vec2(corner), end));
+                high = glm::max(high, glm::max(vec2(corner), end));
+            }
+            return vec4(low - margin, high + margin);
+        };
+        // The shadow lies on ground within the rectangle, so no lower than the lowest ground
+        // under it: a sweep ending there holds it too. A few rounds shrink it to the ground
+        // around the caster.
+        float floor = lowest;
+        vec4 area = swept_to(floor);
+        for (int round = 0; round < 3; ++round) {
+            const float higher = lowest_under(area);
+            if (!(higher > floor)) {
+                break;
+            }
+            floor = higher;
+            area = swept_to(floor);
+        }
+        areas.push_back(area);
     }
+}
+
+} // namespace
+
+void find_shadow_areas(const scene& frame, float lowest, std::vector<vec4>& areas)
+{
+    find_areas(frame, lowest, [lowest](const vec4&) { return lowest; }, areas);
+}
+
+void find_shadow_areas(const scene& frame, const draw::strip_grid& ground, const vec3& offset,
+                       std::vector<vec4>& areas)
+{
+    const vec4 shift(offset.x, offset.y, offset.x, offset.y);
+    find_areas(
+        frame, ground.lowest + offset.z,
+        [&](const vec4& area) { return draw::lowest_under(ground, area - shift) + offset.z; }, areas);
 }

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "draw/geometry.hpp"
 #include "draw/grid_strips.hpp"
@@ -87,6 +89,53 @@ TEST(grid_strips, rows_in_view_come_nearest_first)
                                 : std::is_sorted(offsets.rbegin(), offsets.rend()))
             << "looking along y by " << towards;
     }
+}
+
+// A cell counts as near only when all of it lies within reach, its heights bounded by its
+// square's; cells touching an area are marked whatever their distance.
+TEST(grid_strips, cells_are_sorted_by_the_areas_they_touch_and_by_their_farthest_point)
+{
+    // Squares of 4 x 4 cells, the last ones of each row and column cut short, over hills that rise
+    // along y, some above the eye.
+    draw::strip_grid grid{10, 10, -10.0f, -10.0f, 2.0f};
+    grid.block = 4;
+    const auto height = [](int i, int j) { return 2.0f + 2.0f * std::sin(0.9f * i) * std::cos(0.7f * j) + 0.8f * j; };
+    draw::measure_squares(grid, height);
+    draw::grid_strips strips;
+    strips.find_runs(grid, mat4(1.0f), draw::ortho(-11, 11, -11, 11, -20, 20)); // all of it, row by row
+    ASSERT_TRUE(std::is_sorted(strips.offsets().begin(), strips.offsets().end()));
+    const vec3 eye(-3.0f, 2.0f, 3.0f);
+    const float reach = 11.0f;
+    const vec4 area(1.0f, -5.0f, 2.5f, -3.0f); // columns 5 and 6 of rows 2 and 3
+    strips.sort_cells(grid, {area}, eye, reach);
+    ASSERT_EQ(strips.kinds().size(), 100u);
+    int near = 0;
+    for (int r = 0; r < 10; ++r) {
+        for (int c = 0; c < 10; ++c) {
+            const unsigned kind = strips.kinds()[static_cast<std::size_t>(r * 10 + c)];
+            EXPECT_EQ((kind & draw::grid_strips::in_area) != 0, (c == 5 || c == 6) && (r == 2 || r == 3)) << c << "," << r;
+            // The cell's two triangles lie within the hull of its corners.
+            float farthest = 0.0f;
+            for (const auto& [i, j] : {std::pair{c, r}, {c + 1, r}, {c, r + 1}, {c + 1, r + 1}}) {
+                farthest = std::max(farthest, glm::distance(eye, vec3(-10.0f + 2.0f * i, -10.0f + 2.0f * j, height(i, j))));
+            }
+            if ((kind & draw::grid_strips::beyond) == 0) {
+                ++near;
+                EXPECT_LT(farthest, reach) << c << "," << r;
+            }
+        }
+    }
+    EXPECT_GT(near, 8) << "the squares' heights are close enough to find near cells";
+
+    const float top = draw::lowest_under(grid, vec4(-9.5f, 8.5f, -8.5f, 9.5f)); // cell (0, 9)
+    EXPECT_LE(top, std::min({height(0, 9), height(1, 9), height(0, 10), height(1, 10)}));
+    EXPECT_GT(top, grid.lowest + 2.0f) << "the bound of its own square, not of the whole grid";
+    EXPECT_EQ(draw::lowest_under(grid, vec4(20.0f, 20.0f, 30.0f, 30.0f)), grid.lowest) << "off the grid";
+
+    grid.block_lowest.clear(); // heights unknown: nothing is near
+    strips.sort_cells(grid, {}, eye, reach);
+    EXPECT_TRUE(std::all_of(strips.kinds().begin(), strips.kinds().end(),
+                            [](unsigned char kind) { return kind == draw::grid_strips::beyond; }));
 }
 
 } // namespace

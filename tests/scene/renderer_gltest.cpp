@@ -166,13 +166,18 @@ TEST_F(renderer_test, shadow_areas_hold_where_each_caster_s_shadow_reaches_the_l
         std::size_t casters = 0;
         for (const scene_item& item : frame.items()) {
             if (item.cast_shadow) {
-                const draw::sphere s = draw::world_sphere(item.geometry->bounding_sphere(), item.world_matrix);
-                const vec3 top = s.center + vec3(0.0f, 0.0f, s.radius);
-                const vec3 along = glm::normalize(light);
-                const vec2 end = vec2(top + along * ((top.z + 5.0f) / -along.z));
+                // Each corner of the caster's box, and where its shadow meets the lowest ground.
                 ASSERT_LT(casters, areas.size());
                 const vec4 a = areas[casters++];
-                EXPECT_TRUE(end.x >= a.x && end.x <= a.z && end.y >= a.y && end.y <= a.w) << light.x;
+                const draw::box& b = item.geometry->bounds();
+                const vec3 along = glm::normalize(light);
+                for (int c = 0; c < 8; ++c) {
+                    const vec3 corner(item.world_matrix * vec4(c & 1 ? b.high.x : b.low.x, c & 2 ? b.high.y : b.low.y,
+                                                               c & 4 ? b.high.z : b.low.z, 1.0f));
+                    for (const vec2 end : {vec2(corner), vec2(corner + along * ((corner.z + 5.0f) / -along.z))}) {
+                        EXPECT_TRUE(end.x >= a.x && end.x <= a.z && end.y >= a.y && end.y <= a.w) << light.x;
+                    }
+                }
             }
         }
         EXPECT_EQ(areas.size(), casters) << "one area for each caster";
