@@ -12,8 +12,10 @@ namespace snapshot {
 
 // Times whole frames by the wall clock and each pass on the GPU (GL_TIME_ELAPSED), skipping the
 // first warm_up frames, whose shader compiles, texture uploads and first-touch allocations say
-// nothing about the steady state. Set it as the pipeline's listener and bracket each frame with
-// frame_begun / frame_ended; it needs the frame's context current throughout.
+// nothing about the steady state. The frames take turns: one times its passes, the next the
+// whole frame without any query, as a software renderer pays 1 to 2 ms a frame for the passes'
+// queries, which the game never runs. Set it as the pipeline's listener and bracket each frame
+// with frame_begun / frame_ended; it needs the frame's context current throughout.
 class frame_timings final : public pass_listener {
 public:
     static constexpr int default_warm_up = 3;
@@ -40,6 +42,7 @@ public:
 private:
     int warm_up_;
     int frames_seen_ = 0;
+    bool timing_passes_ = false; // this frame's turn: its passes rather than the whole of it
     std::array<GLuint, render_pass_count> queries_{};
     // Passes whose query ran this frame; a pass the pipeline skipped has no result to read.
     std::array<bool, render_pass_count> issued_{};

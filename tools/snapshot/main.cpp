@@ -78,6 +78,8 @@ void help()
                  "for shadow, reflection, main, water, bright, blur and bloom, and a last line with\n"
                  "the wall-clock time of the whole pipeline per frame, waited for with glFinish:\n"
                  "  frame WxH: median X.X ms, p95 Y.Y ms over N frames\n"
+                 "The frames after the warm-up take turns: one times its passes, the next the whole\n"
+                 "frame, without the queries, which the game does not run either.\n"
                  "\n"
                  "Exit status 0 on success, 1 on a failure (one line 'kalvanor-snapshot: MESSAGE' on\n"
                  "standard error), 2 for bad usage.\n";
