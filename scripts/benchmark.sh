@@ -11,7 +11,7 @@ ensure_packages "$kalvanor_packages_game glmark2-x11 mesa-utils"
 
 readme=no
 web=no
-frames=120
+frames=240
 starts=7
 while [ $# -gt 0 ]; do
     case $1 in
