@@ -43,6 +43,9 @@ bool pixels_of(const vec4& window, float margin, int width, int height, GLint bo
     return true;
 }
 
+// How far from the eye the fog leaves every colour alone: its start, unless it ends no later.
+float fog_free_reach(const scene& frame) { return frame.fog_end > frame.fog_start ? frame.fog_start : 0.0f; }
+
 } // namespace
 
 const char* name_of(render_pass pass)
@@ -261,7 +264,7 @@ void frame_pipeline::draw_terrain(const scene& frame, const draw::strip_grid& gr
         area -= vec4(offset.x, offset.y, offset.x, offset.y);
     }
     terrain_runs_.find_runs(grid, world_matrix, view_projection);
-    terrain_runs_.sort_cells(grid, shadow_areas_, eye - offset, frame.fog_start);
+    terrain_runs_.sort_cells(grid, shadow_areas_, eye - offset, fog_free_reach(frame));
     using runs = draw::grid_strips;
     for (const unsigned kind : {0u, runs::in_area, runs::beyond, runs::beyond | runs::in_area}) {
         basic_->set_shadows_possible((kind & runs::in_area) != 0);
@@ -373,7 +376,7 @@ void frame_pipeline::draw_scene(const scene& frame, const mat4& view_projection,
             glDepthFunc(GL_LEQUAL);
         }
         basic.set_world_matrix(item.world_matrix);
-        basic.set_fog_possible(glm::distance(world.center, eye) + world.radius >= frame.fog_start);
+        basic.set_fog_possible(glm::distance(world.center, eye) + world.radius >= fog_free_reach(frame));
         if (const draw::strip_grid* grid = geometry.grid()) {
             draw_terrain(frame, *grid, item.world_matrix, view_projection, eye, above_water);
         } else {
