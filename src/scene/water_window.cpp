@@ -64,15 +64,25 @@ vec4 water_window::find(const mat4& view_projection, const vec3& eye, float leve
                 level) {
                 continue;
             }
+            // The cell's own rectangle, cut to the screen: water off the screen needs no
+            // reflection, however far the rectangle around all of it would reach.
+            vec2 low_corner(std::numeric_limits<float>::max());
+            vec2 high_corner(std::numeric_limits<float>::lowest());
             for (int corner = 0; corner < 4; ++corner) {
                 const vec4 p = view_projection * vec4(min_x_ + cell * static_cast<float>(i + (corner & 1)),
                                                       min_y_ + cell * static_cast<float>(j + (corner >> 1)), level, 1.0f);
                 if (p.w <= 1e-3f) {
                     return whole_screen; // a corner behind the eye: no rectangle bounds it
                 }
-                const vec2 at = vec2(p) / p.w;
-                window = vec4(glm::min(vec2(window), at), glm::max(vec2(window.z, window.w), at));
+                low_corner = glm::min(low_corner, vec2(p) / p.w);
+                high_corner = glm::max(high_corner, vec2(p) / p.w);
             }
+            low_corner = glm::max(low_corner, vec2(-1.0f));
+            high_corner = glm::min(high_corner, vec2(1.0f));
+            if (low_corner.x > high_corner.x || low_corner.y > high_corner.y) {
+                continue;
+            }
+            window = vec4(glm::min(vec2(window), low_corner), glm::max(vec2(window.z, window.w), high_corner));
         }
     }
     return vec4(glm::max(vec2(window), vec2(-1.0f)), glm::min(vec2(window.z, window.w), vec2(1.0f)));

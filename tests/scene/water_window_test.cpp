@@ -35,6 +35,10 @@ TEST_F(water_window_test, holds_the_water_over_the_dips_and_nothing_where_the_gr
     EXPECT_NEAR(glm::length(lake - vec4(0.0f, 0.0f, 4.0f * scale, 4.0f * scale)), 0.0f, 1e-4f);
     const vec4 none = window(-1.5f);
     EXPECT_GT(none.x, none.z) << "water below every cell shows nowhere";
+    // A dip at (8, 0): its cells, x 6..10, lie beyond the 5.77 units the view shows either side
+    // at the water, though within the view volume's box on the ground.
+    map.set_height(14, 10, -1.0f);
+    EXPECT_NEAR(glm::length(window(0.0f) - lake), 0.0f, 1e-4f) << "water off the screen needs no reflection";
 }
 
 TEST_F(water_window_test, gives_the_whole_screen_where_it_cannot_tell)
