@@ -4,28 +4,33 @@ namespace draw {
 
 namespace {
 
-// The variants of the shader files, in the order of basic_effect::variant, each first with the
-// fog and then again without it.
-const std::vector<std::vector<std::string_view>> variant_defines = {
-    {"LIGHTING", "SHADOWS", "EMISSIVE", "EMISSIVE_MAP", "FOG"}, // any material
-    {"EMISSIVE", "EMISSIVE_MAP", "FOG"},                        // unlit: the sky
-    {"LIGHTING", "SHADOWS", "FOG"},                             // lit: the ground, the robots
-    {"LIGHTING", "SHADOWS", "EMISSIVE", "FOG"},                 // lit and glowing: the health lights, the beam
-    {"LIGHTING", "FOG"},                                        // lit where no shadow falls
-    {"LIGHTING", "EMISSIVE", "FOG"},                            // lit and glowing where no shadow falls
-    {"LIGHTING", "SHADOWS", "EMISSIVE", "EMISSIVE_MAP"},
-    {"EMISSIVE", "EMISSIVE_MAP"},
-    {"LIGHTING", "SHADOWS"},
-    {"LIGHTING", "SHADOWS", "EMISSIVE"},
-    {"LIGHTING"},
-    {"LIGHTING", "EMISSIVE"},
+// The material kinds, in the order of basic_effect::variant.
+const std::vector<std::vector<std::string_view>> kinds = {
+    {"LIGHTING", "SHADOWS", "EMISSIVE", "EMISSIVE_MAP"}, // any material
+    {"EMISSIVE", "EMISSIVE_MAP"},                        // unlit: the sky
+    {"LIGHTING", "SHADOWS"},                             // lit: the ground, the robots
+    {"LIGHTING", "SHADOWS", "EMISSIVE"},                 // lit and glowing: the health lights, the beam
+    {"LIGHTING"},                                        // lit where no shadow falls
+    {"LIGHTING", "EMISSIVE"},                            // lit and glowing where no shadow falls
 };
-constexpr std::size_t fogless = 6; // the index of the first variant without the fog
+
+// The variants of the shader files: every kind with the fog, then every kind again without it.
+std::vector<std::vector<std::string_view>> variant_defines()
+{
+    std::vector<std::vector<std::string_view>> variants;
+    for (const auto& kind : kinds) {
+        variants.push_back(kind);
+        variants.back().push_back("FOG");
+    }
+    variants.insert(variants.end(), kinds.begin(), kinds.end());
+    return variants;
+}
+
 
 } // namespace
 
 basic_effect::basic_effect(content::manager& content)
-    : geometry_effect(content, "shaders/basic_vs.glsl", "shaders/basic_fs.glsl", variant_defines)
+    : geometry_effect(content, "shaders/basic_vs.glsl", "shaders/basic_fs.glsl", variant_defines())
 {
 }
 
@@ -116,7 +121,7 @@ void basic_effect::choose_variant()
     const bool shadows = shadows_possible_ && !water_clipping_;
     select_variant(static_cast<std::size_t>(
                        variant_for(diffuse_map_, diffuse_color_, emissive_map_, emissive_color_, shadows)) +
-                   (fog_possible_ ? 0 : fogless));
+                   (fog_possible_ ? 0 : kinds.size()));
 }
 
 } // namespace draw

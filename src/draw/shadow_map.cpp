@@ -207,7 +207,7 @@ shadow_map::texel_box shadow_map::cover_of(const sphere& world) const
     const float low_y = std::floor(y - r - spare);
     const float high_x = std::ceil(x + r + spare);
     const float high_y = std::ceil(y + r + spare);
-    if (!(low_x == low_x && low_y == low_y && high_x == high_x && high_y == high_y)) {
+    if (std::isnan(low_x) || std::isnan(low_y) || std::isnan(high_x) || std::isnan(high_y)) {
         return {0, 0, size, size}; // not a number: it may be anywhere
     }
     const float limit = static_cast<float>(size);

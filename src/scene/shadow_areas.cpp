@@ -12,11 +12,13 @@ namespace {
 
 constexpr float margin = 0.5f; // world units: many shadow texels, the normal offset and the bias
 
-// `lowest_under(area)`: the lowest ground z under a rectangle, or below it.
-template <typename LowestUnder>
-void find_areas(const scene& frame, float lowest, LowestUnder lowest_under, std::vector<vec4>& areas)
+} // namespace
+
+void find_shadow_areas(const scene& frame, const draw::strip_grid& ground, const vec3& offset,
+                       std::vector<vec4>& areas)
 {
     areas.clear();
+    const vec4 shift(offset.x, offset.y, offset.x, offset.y);
     const vec3 light = glm::normalize(frame.light_direction);
     if (!(light.z < -1e-3f)) {
         const float far = std::numeric_limits<float>::max();
@@ -49,10 +51,10 @@ void find_areas(const scene& frame, float lowest, LowestUnder lowest_under, std:
         // The shadow lies on ground within the rectangle, so no lower than the lowest ground
         // under it: a sweep ending there holds it too. A few rounds shrink it to the ground
         // around the caster.
-        float floor = lowest;
+        float floor = ground.lowest + offset.z;
         vec4 area = swept_to(floor);
         for (int round = 0; round < 3; ++round) {
-            const float higher = lowest_under(area);
+            const float higher = draw::lowest_under(ground, area - shift) + offset.z;
             if (!(higher > floor)) {
                 break;
             }
@@ -63,18 +65,3 @@ void find_areas(const scene& frame, float lowest, LowestUnder lowest_under, std:
     }
 }
 
-} // namespace
-
-void find_shadow_areas(const scene& frame, float lowest, std::vector<vec4>& areas)
-{
-    find_areas(frame, lowest, [lowest](const vec4&) { return lowest; }, areas);
-}
-
-void find_shadow_areas(const scene& frame, const draw::strip_grid& ground, const vec3& offset,
-                       std::vector<vec4>& areas)
-{
-    const vec4 shift(offset.x, offset.y, offset.x, offset.y);
-    find_areas(
-        frame, ground.lowest + offset.z,
-        [&](const vec4& area) { return draw::lowest_under(ground, area - shift) + offset.z; }, areas);
-}

@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "content/manager.hpp"
-#include "draw/culling.hpp"
 #include "draw/geometry.hpp"
 #include "draw/gl.hpp"
 #include "draw/material.hpp"
@@ -160,9 +159,11 @@ TEST_F(renderer_test, shadow_areas_hold_where_each_caster_s_shadow_reaches_the_l
     w.enemies.emplace_back(10.0f, 30.0f, 5.0f, 15.0f);
     scene frame = draw->describe(w);
     std::vector<vec4> areas;
+    draw::strip_grid ground; // heights unknown below its lowest
+    ground.lowest = -5.0f;
     for (const vec3 light : {vec3(0.0f, 1.0f, -1.0f), vec3(-0.5f, -1.0f, -0.3f)}) {
         frame.light_direction = light;
-        find_shadow_areas(frame, -5.0f, areas);
+        find_shadow_areas(frame, ground, vec3(0.0f), areas);
         std::size_t casters = 0;
         for (const scene_item& item : frame.items()) {
             if (item.cast_shadow) {
@@ -183,7 +184,7 @@ TEST_F(renderer_test, shadow_areas_hold_where_each_caster_s_shadow_reaches_the_l
         EXPECT_EQ(areas.size(), casters) << "one area for each caster";
     }
     frame.light_direction = vec3(0.0f, 1.0f, 0.5f);
-    find_shadow_areas(frame, -5.0f, areas);
+    find_shadow_areas(frame, ground, vec3(0.0f), areas);
     ASSERT_EQ(areas.size(), 1u) << "a light from below: everything";
     EXPECT_TRUE(areas[0].x < -1e30f && areas[0].w > 1e30f);
 }
