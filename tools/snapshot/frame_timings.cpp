@@ -91,6 +91,13 @@ void frame_timings::frame_ended()
     }
 }
 
+void frame_timings::frame_recorded(double dt)
+{
+    if (frames_seen_ >= warm_up_) {
+        recorded_ms_.push_back(dt * 1000.0);
+    }
+}
+
 void frame_timings::pass_begun(render_pass pass)
 {
     if (timing_passes_) {
@@ -119,6 +126,11 @@ void frame_timings::report(std::ostream& out, int width, int height) const
     out << "frame " << width << 'x' << height << ": "
         << format("median %.1f ms, p95 %.1f ms", median(frame_ms_), percentile(frame_ms_, 95.0)) << " over "
         << frame_ms_.size() << " frames\n";
+    if (!recorded_ms_.empty()) {
+        out << "recorded " << width << 'x' << height << ": "
+            << format("median %.1f ms, p95 %.1f ms", median(recorded_ms_), percentile(recorded_ms_, 95.0))
+            << " over " << recorded_ms_.size() << " frames\n";
+    }
 }
 
 } // namespace snapshot

@@ -32,11 +32,16 @@ public:
     // passes' results, which are all available by then: no read stalls inside a frame.
     void frame_ended();
 
+    // A replay's recorded frame time (the game's own window, as its loop measured it) for the
+    // frame about to be timed; counted with the same warm-up, reported beside the frame's.
+    void frame_recorded(double dt);
+
     void pass_begun(render_pass pass) override;
     void pass_ended(render_pass pass) override;
 
     // A line on the warm-up, one line per pass that ran, "pass NAME: median X.XX ms" (GPU time),
-    // then "frame WxH: median X.X ms, p95 Y.Y ms over N frames" (wall time).
+    // then "frame WxH: median X.X ms, p95 Y.Y ms over N frames" (wall time), and after a replay
+    // "recorded WxH: median X.X ms, p95 Y.Y ms over N frames" (the game window's frame times).
     void report(std::ostream& out, int width, int height) const;
 
 private:
@@ -48,6 +53,7 @@ private:
     std::array<bool, render_pass_count> issued_{};
     std::array<std::vector<double>, render_pass_count> pass_ms_;
     std::vector<double> frame_ms_;
+    std::vector<double> recorded_ms_;
     std::chrono::steady_clock::time_point frame_start_;
 };
 

@@ -26,7 +26,7 @@ constexpr int status_failure = 1;
 constexpr int status_usage = 2;
 
 const char* const usage_line = "usage: kalvanor-snapshot [--size WxH] [--frames N] [--timings] [--help] OUT.png\n"
-                               "       kalvanor-snapshot --replay FILE [--size WxH] [--frame N] OUT.png\n";
+                               "       kalvanor-snapshot --replay FILE [--size WxH] [--frame N | --timings] OUT.png\n";
 
 int usage()
 {
@@ -79,7 +79,9 @@ void help()
                  "the wall-clock time of the whole pipeline per frame, waited for with glFinish:\n"
                  "  frame WxH: median X.X ms, p95 Y.Y ms over N frames\n"
                  "The frames after the warm-up take turns: one times its passes, the next the whole\n"
-                 "frame, without the queries, which the game does not run either.\n"
+                 "frame, without the queries, which the game does not run either. A replay adds\n"
+                 "the same frames' times as the game's own window measured them when it recorded:\n"
+                 "  recorded WxH: median X.X ms, p95 Y.Y ms over N frames\n"
                  "\n"
                  "Exit status 0 on success, 1 on a failure (one line 'kalvanor-snapshot: MESSAGE' on\n"
                  "standard error), 2 for bad usage.\n";
@@ -111,14 +113,15 @@ public:
     explicit recording_source(kalvanor::recording_reader& reader) : reader_(reader) {}
     bool next(kalvanor::recorded_frame& frame) override { return reader_.next(frame); }
     void check(std::uint64_t checksum) override { reader_.expect(checksum); }
+    bool measured() const override { return true; }
 
 private:
     kalvanor::recording_reader& reader_;
 };
 
 // Replays the recording at `path` in a hidden window and writes frame `wanted` (the last drawn
-// when negative) to out.
-void replay(const std::string& path, int width, int height, int wanted, const std::string& out)
+// when negative) to out; with `timings`, prints them, the recorded frame times among them.
+void replay(const std::string& path, int width, int height, int wanted, bool timings, const std::string& out)
 {
     kalvanor::recording_reader reader(path, kalvanor::asset_identity("assets/"));
     if (width == 0) {
@@ -130,8 +133,12 @@ void replay(const std::string& path, int width, int height, int wanted, const st
     world& w = world::instance();
     controllers rules(w);
     recording_source source(reader);
+    std::unique_ptr<snapshot::frame_timings> timer;
+    if (timings) {
+        timer = std::make_unique<snapshot::frame_timings>();
+    }
     int drawn = -1;
-    const auto pixels = snapshot::play(w, rules, width, height, source, wanted, drawn);
+    const auto pixels = snapshot::play(w, rules, width, height, source, wanted, drawn, timer.get());
     if (drawn < 0) {
         throw std::runtime_error("'" + path + "' holds no frame that the game drew.");
     }
@@ -140,6 +147,9 @@ void replay(const std::string& path, int width, int height, int wanted, const st
                                  std::to_string(drawn) + ".");
     }
     snapshot::write_png(out, pixels, width, height);
+    if (timer) {
+        timer->report(std::cout, width, height);
+    }
 }
 
 } // namespace
@@ -195,7 +205,7 @@ int main(int argc, char** argv)
     }
     const bool replaying = !recording.empty();
     if (out.empty() || (timings && frames <= snapshot::frame_timings::default_warm_up) ||
-        (replaying && (frames_given || timings)) || (!replaying && wanted >= 0)) {
+        (replaying && (frames_given || (timings && wanted >= 0))) || (!replaying && wanted >= 0)) {
         return usage();
     }
     if (!replaying && width == 0) {
@@ -211,7 +221,7 @@ int main(int argc, char** argv)
             throw std::runtime_error("There is no assets/ folder in the working directory.");
         }
         if (replaying) {
-            replay(recording, width, height, wanted, out);
+            replay(recording, width, height, wanted, timings, out);
             return 0;
         }
         snapshot::hidden_window window(width, height);

@@ -31,6 +31,9 @@ std::vector<unsigned char> play(world& w, controllers& c, int width, int height,
             continue;
         }
         if (timings != nullptr) {
+            if (source.measured()) {
+                timings->frame_recorded(frame.dt);
+            }
             timings->frame_begun();
         }
         kalvanor::draw_frame(r, w, frame.input, frame.dt);

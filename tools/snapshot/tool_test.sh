@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 failed=0
 usage='usage: kalvanor-snapshot [--size WxH] [--frames N] [--timings] [--help] OUT.png
-       kalvanor-snapshot --replay FILE [--size WxH] [--frame N] OUT.png'
+       kalvanor-snapshot --replay FILE [--size WxH] [--frame N | --timings] OUT.png'
 
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -23,7 +23,7 @@ check() {
 }
 
 for args in "" "--size" "--size 1024 x.png" "--size 0x768 x.png" "--size 1024x-1 x.png" "--frames 0 x.png" \
-    "--frames 2x x.png" "--timings --frames 3 x.png" "--colour x.png" "a.png b.png"; do
+    "--frames 2x x.png" "--timings --frames 3 x.png" "--replay r.rec --frame 2 --timings x.png" "--colour x.png" "a.png b.png"; do
     # shellcheck disable=SC2086 # the cases are split into arguments on purpose
     check 2 "$usage" $args
 done
@@ -36,7 +36,7 @@ check 1 "kalvanor-snapshot: 'short.rec' ends inside its header." --replay short.
 rmdir assets
 
 help=$("$tool" --help) || fail "--help exited $?"
-for word in "$usage" "--timings" "pass NAME: median X.XX ms" "frame WxH: median X.X ms, p95 Y.Y ms over N frames" \
+for word in "$usage" "--timings" "pass NAME: median X.XX ms" "frame WxH: median X.X ms, p95 Y.Y ms over N frames" "recorded WxH" \
     "warm-up" "right button" "left button" "KALVANOR_RECORD" "replay diverged at frame N"; do
     [[ "$help" == *"$word"* ]] || fail "--help does not mention '$word'"
 done
