@@ -8,6 +8,7 @@
 #include "app/asset_identity.hpp"
 #include "app/config.hpp"
 #include "app/game_frame.hpp"
+#include "app/memory_policy.hpp"
 #include "app/recording_reader.hpp"
 #include "app/recording_writer.hpp"
 #include "content/manager.hpp"
@@ -114,6 +115,10 @@ bool game::update(double dt)
     }
     draw_frame(*renderer_, *world_, frame.input, frame.dt);
     application_->set_title(renderer_->title());
+    if (!settled_) {
+        settle_heap_memory();
+        settled_ = true;
+    }
     return true;
 }
 

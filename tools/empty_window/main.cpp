@@ -26,9 +26,12 @@ int main()
             // for that.
             if (first) {
                 app.set_title("Kalvanor | empty window");
-                first = false;
             }
             glfwSwapBuffers(app.window());
+            if (first) {
+                kalvanor::settle_heap_memory();
+                first = false;
+            }
         }
     } catch (const std::exception& e) {
         std::cerr << "kalvanor-empty-window: " << e.what() << std::endl;

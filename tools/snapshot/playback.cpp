@@ -1,6 +1,7 @@
 #include "playback.hpp"
 
 #include "app/game_frame.hpp"
+#include "app/memory_policy.hpp"
 #include "content/manager.hpp"
 #include "draw/gl.hpp"
 #include "frame_timings.hpp"
@@ -39,6 +40,9 @@ std::vector<unsigned char> play(world& w, controllers& c, int width, int height,
         kalvanor::draw_frame(r, w, frame.input, frame.dt);
         if (timings != nullptr) {
             timings->frame_ended();
+        }
+        if (drawn < 0) {
+            kalvanor::settle_heap_memory(); // as the game does after its first frame
         }
         drawn = i;
     }
