@@ -189,7 +189,9 @@ if [ "$readme" = yes ]; then
         row="| glmark2 terrain, per frame"
         for size in $sizes; do row+=" | $(cat "$work/glmark2-$size.ms") ms"; done
         echo "$row |"
-        echo "| the game's window, F1 title | ${native_ms:+$native_ms ms}${native_ms:-—} | $window_ms ms |"
+        native_cell=—
+        [ -n "$native_ms" ] && native_cell="$native_ms ms"
+        echo "| the game's window, F1 title | $native_cell | $window_ms ms |"
         echo "| the window's session replayed hidden | — | $replay_ms ms |"
         if [ "$web" = yes ]; then
             echo "| the page in headless Chromium | $web_ms ms (${web_ratio}× the window's) | — |"
