@@ -17,6 +17,7 @@
 #include "draw/culling.hpp"
 #include "scene/scene.hpp"
 #include "scene/shadow_areas.hpp"
+#include "scene/water_window.hpp"
 
 namespace {
 
@@ -128,13 +129,20 @@ void frame_pipeline::render(const scene& frame, const draw::camera_base& camera)
     bloom_passes();
 }
 
+vec4 frame_pipeline::water_window_of(const scene& frame) const
+{
+    // The window counts on the ground hiding the water beyond its dips; drawn as outlines, the
+    // ground hides nothing, and the water shows wherever its plane is in view.
+    return render_settings.wireframe ? water_window::whole_screen : frame.water_window;
+}
+
 void frame_pipeline::reflection_pass(const scene& frame, const draw::camera_base& camera)
 {
     reflection_target_->bind();
     // The reflection is read only where the water shows, shifted by its ripples at most: the
     // rest of it is neither cleared nor drawn.
     GLint box[4];
-    if (pixels_of(frame.water_window, ripple_reach, width, height, box)) {
+    if (pixels_of(water_window_of(frame), ripple_reach, width, height, box)) {
         glEnable(GL_SCISSOR_TEST);
         glScissor(box[0], box[1], box[2], box[3]);
         const vec3& fog = frame.fog_color;
@@ -180,7 +188,7 @@ void frame_pipeline::main_pass(const scene& frame, const draw::camera_base& came
 void frame_pipeline::water_pass(const scene& frame, const draw::camera_base& camera)
 {
     GLint box[4];
-    if (!pixels_of(frame.water_window, 0.0f, width, height, box)) {
+    if (!pixels_of(water_window_of(frame), 0.0f, width, height, box)) {
         return; // the ground hides every bit of it
     }
     glEnable(GL_SCISSOR_TEST);

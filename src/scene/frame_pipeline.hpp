@@ -66,6 +66,9 @@ public:
 private:
     void begin(render_pass pass);
     void end(render_pass pass);
+    // Where the reflection and the water are drawn: the frame's water window, or the whole
+    // screen in wireframe.
+    vec4 water_window_of(const scene& frame) const;
     void reflection_pass(const scene& frame, const draw::camera_base& camera);
     void main_pass(const scene& frame, const draw::camera_base& camera);
     void water_pass(const scene& frame, const draw::camera_base& camera);

@@ -202,8 +202,9 @@ void dig_pond(world& w)
 
 TEST_F(renderer_test, drawing_the_reflection_only_where_water_shows_leaves_the_picture_unchanged)
 {
-    const auto expect_unchanged = [this](const char* where) {
+    const auto expect_unchanged = [this](const char* where, bool wireframe = false) {
         build();
+        settings().wireframe = wireframe;
         scene frame = draw->describe(w);
         draw->pipeline().render(frame, draw->camera());
         const std::vector<unsigned char> windowed = test::read_pixels(0, 0, size, size);
@@ -217,6 +218,8 @@ TEST_F(renderer_test, drawing_the_reflection_only_where_water_shows_leaves_the_p
     EXPECT_LT(window.x, window.z);
     EXPECT_LT((window.z - window.x) * (window.w - window.y), 2.0f) << "well inside the screen";
     expect_unchanged("the pond");
+    // Drawn as outlines, the ground hides none of the water around the pond.
+    expect_unchanged("the pond in wireframe", true);
 
     // A steep mound around the eye, its top half a unit above it: looking down from inside, past
     // the mound's culled faces, the water under it shows.
