@@ -115,10 +115,7 @@ bool game::update(double dt)
     }
     draw_frame(*renderer_, *world_, frame.input, frame.dt);
     application_->set_title(renderer_->title());
-    if (!settled_) {
-        settle_heap_memory();
-        settled_ = true;
-    }
+    settle_heap_memory(); // after the first frame; it does nothing later
     return true;
 }
 

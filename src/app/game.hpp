@@ -49,7 +49,6 @@ private:
     std::unique_ptr<::gl_error_check> gl_check_;
     std::unique_ptr<::renderer> renderer_;
     std::unique_ptr<recording_writer> recorder_; // KALVANOR_RECORD
-    bool settled_ = false; // the heap's start-up policy ended after the first frame
 };
 
 } // namespace kalvanor

@@ -7,7 +7,7 @@ namespace kalvanor {
 // While the game starts, the heap's new pages come as huge pages where the system has them.
 void keep_heap_memory();
 
-// Ends the start's huge pages: call it once the first frame is drawn.
+// Ends the start's huge pages: call it once the first frame is drawn. Later calls do nothing.
 void settle_heap_memory();
 
 } // namespace kalvanor

@@ -123,13 +123,14 @@ void frame_timings::report(std::ostream& out, int width, int height) const
                 << format("median %.2f ms", median(times)) << '\n';
         }
     }
-    out << "frame " << width << 'x' << height << ": "
-        << format("median %.1f ms, p95 %.1f ms", median(frame_ms_), percentile(frame_ms_, 95.0)) << " over "
-        << frame_ms_.size() << " frames\n";
+    const auto frames = [&](const char* label, const std::vector<double>& times) {
+        out << label << ' ' << width << 'x' << height << ": "
+            << format("median %.1f ms, p95 %.1f ms", median(times), percentile(times, 95.0)) << " over "
+            << times.size() << " frames\n";
+    };
+    frames("frame", frame_ms_);
     if (!recorded_ms_.empty()) {
-        out << "recorded " << width << 'x' << height << ": "
-            << format("median %.1f ms, p95 %.1f ms", median(recorded_ms_), percentile(recorded_ms_, 95.0))
-            << " over " << recorded_ms_.size() << " frames\n";
+        frames("recorded", recorded_ms_);
     }
 }
 
